@@ -1,0 +1,4 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Lunetra and starts it.
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+exec "$build/bin/lunetra"

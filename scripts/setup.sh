@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building and testing Lunetra needs, then configures and builds it.
+# Sourced by run.sh and test.sh; leaves the build folder in $build.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${LUNETRA_BUILD_DIR:-$root/build}
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
+          libbenchmark-dev xvfb xauth xdg-utils fonts-dejavu-core)
+
+if command -v dpkg-query >/dev/null 2>&1; then
+    missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    if ((${#missing[@]})); then
+        if [ "$(id -u)" -eq 0 ]; then
+            sudo=()
+        elif command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "Lunetra needs these packages, and installing them needs root or sudo: ${missing[*]}" >&2
+            exit 1
+        fi
+        echo "Installing ${missing[*]}"
+        "${sudo[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+    fi
+else
+    echo "No apt here: make sure CMake 3.25+, a C++20 compiler, Qt 6 and GoogleTest are installed." >&2
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --parallel
