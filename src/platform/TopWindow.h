@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace lunetra::platform {
+
+// Keeps a window above all ordinary windows for its whole life, without moving, resizing or
+// activating it. Call before the window is first shown.
+void KeepOnTopWithoutActivating(QWidget* window);
+
+} // namespace lunetra::platform

@@ -1,0 +1,61 @@
+#include "ui/Look.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace lunetra::look {
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+QSize TwipsSize(int width, int height) {
+    return {Twips(width), Twips(height)};
+}
+
+QFont Font(qreal points, bool bold, bool underline) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    if (text.isValid())
+        SetTextColour(widget, text);
+}
+
+void SetTextColour(QWidget* widget, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+}
+
+void SetFixedWindowFlags(QWidget* window) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace lunetra::look

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+class QLabel;
+
+// The shared look of Lunetra's windows. Sizes are given in twips and become logical pixels
+// at 15 twips a pixel; Qt scales them on high-density screens.
+namespace lunetra::look {
+
+constexpr int Twips(int twips) {
+    return (twips + 7) / 15;
+}
+QRect TwipsRect(int left, int top, int width, int height);
+QSize TwipsSize(int width, int height);
+
+inline const QColor Background{255, 224, 192};
+inline const QColor Band{64, 64, 64};
+inline const QColor Purple{128, 0, 128};
+inline const QColor ButtonGrey{128, 128, 128};
+inline const QColor Orange{255, 128, 0};
+
+// Verdana where it is installed, a close sans-serif elsewhere.
+QFont Font(qreal points, bool bold = false, bool underline = false);
+
+// Fills the widget with a background colour and, where given, sets its text colour.
+void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());
+void SetTextColour(QWidget* widget, const QColor& text);
+
+// A window of fixed size with a close box but neither a minimise nor a maximise button.
+void SetFixedWindowFlags(QWidget* window);
+void CentreOnScreen(QWidget* window);
+
+} // namespace lunetra::look

@@ -1,0 +1,37 @@
+#include "ui/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <memory>
+
+namespace lunetra {
+
+QMessageBox* MakeMessageBox(const QString& text, MessageIcon icon, MessageButtons buttons) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    auto* box = new QMessageBox(QApplication::activeWindow());
+    box->setWindowTitle(QStringLiteral("Lunetra"));
+    box->setText(shown);
+    box->setTextFormat(Qt::PlainText);
+    box->setIcon(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
+    box->setWindowModality(Qt::ApplicationModal);
+    if (buttons == MessageButtons::YesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes); // Escape and the close box answer No
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
+    }
+    return box;
+}
+
+MessageAnswer ShowMessageBox(const QString& text, MessageIcon icon, MessageButtons buttons) {
+    std::unique_ptr<QMessageBox> box(MakeMessageBox(text, icon, buttons));
+    const int result = box->exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+} // namespace lunetra

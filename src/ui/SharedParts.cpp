@@ -1,0 +1,104 @@
+#include "ui/SharedParts.h"
+
+#include "config/Sites.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Look.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace lunetra::shared {
+
+const QString Introduction = QStringLiteral(
+    "Lunetra finds your Ixion sign. Ixion gives more insight about one's mental attitude, "
+    "strength, plans, aspirations and transformations. This brings purpose into your life. "
+    "This shows our capability of doing things.");
+
+const QString FullBrandCaption = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.");
+
+const QString CobrandCaption = QStringLiteral(
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+    "your site's name &&  link here. See \"Help\" for details.Click Here for more info on "
+    "co-branding.");
+
+QString BannerCaption() {
+    return QStringLiteral("Lively talk. Friendly people. Join us at %1")
+        .arg(QString::fromUtf8(sites::MakerHost.data(), qsizetype(sites::MakerHost.size())));
+}
+
+QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const QColor& colour) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    look::Paint(panel, colour);
+    return panel;
+}
+
+ClickableLabel* AddBanner(QFrame* band) {
+    auto* banner = new ClickableLabel(QStringLiteral("Label61"), BannerCaption(), band);
+    banner->setFont(look::Font(9, true, true));
+    look::SetTextColour(banner, look::Orange);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->adjustSize();
+    QRect place = banner->geometry();
+    place.moveCenter(band->rect().center());
+    banner->setGeometry(place);
+    return banner;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
+                 const QFont& font, const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    look::SetTextColour(label, colour);
+    if (twips.height() > 0) {
+        label->setWordWrap(true);
+        label->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    } else {
+        label->move(look::Twips(twips.x()), look::Twips(twips.y()));
+        label->adjustSize();
+    }
+    return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& twips, const QFont& font) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, look::ButtonGrey);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+    button->setAutoDefault(true);
+    return button;
+}
+
+bool MeansExit(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Escape || event.key() == Qt::Key_Return ||
+           event.key() == Qt::Key_Enter;
+}
+
+OfferLabels AddOfferLabels(QFrame* band, const QRect& twips) {
+    const QRect place = look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    auto makeOffer = [&](const QString& name, const QString& caption) {
+        auto* label = new ClickableLabel(name, caption, band);
+        label->setWordWrap(true);
+        label->setGeometry(place);
+        look::Paint(label, look::Band, look::Orange);
+        return label;
+    };
+    // Created second, so the co-branding offer lies on top.
+    auto* fullBrand = makeOffer(QStringLiteral("lblFullBrand"), FullBrandCaption);
+    auto* cobrand = makeOffer(QStringLiteral("lblCobrand"), CobrandCaption);
+    return {fullBrand, cobrand};
+}
+
+} // namespace lunetra::shared

@@ -1,0 +1,111 @@
+#include "ui/frmDisplay.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/Look.h"
+#include "ui/RunStep.h"
+#include "ui/Services.h"
+#include "ui/SharedParts.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+
+namespace lunetra {
+
+namespace {
+constexpr int ClientWidth = 7455;
+constexpr int ClientHeight = 5520;
+const QString InitialReading = QStringLiteral(
+    "This is an idealistic combination and you shall be able to approach issues with a neutral "
+    "attitude. You will have a sense of vision accompanied by imagination and innovativeness. "
+    "You have a humane nature. But be careful not to make excuses when you are needed.");
+} // namespace
+
+frmDisplay::frmDisplay(Services& services, QWidget& mainWindow)
+    : m_services(services)
+    , m_mainWindow(mainWindow) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    look::SetFixedWindowFlags(this);
+    setFont(look::Font(8.25));
+    createBands();
+    QWidget::setTabOrder(m_cmdExit, m_cmdBack);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_cmdExit->setFocus();
+    look::CentreOnScreen(this);
+}
+
+void frmDisplay::createBands() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(look::TwipsSize(ClientWidth, ClientHeight));
+    look::Paint(client, look::Background);
+    setCentralWidget(client);
+
+    QFrame* top =
+        shared::AddPanel(client, QStringLiteral("Frame2"), {0, 0, ClientWidth, 855}, look::Band);
+    m_label61 = shared::AddBanner(top);
+
+    QFrame* panel = shared::AddPanel(client, QStringLiteral("fraPowerSign"),
+                                     {0, 840, ClientWidth, 3255}, look::Background);
+    auto* intro = shared::AddLabel(panel, QStringLiteral("Label3"), shared::Introduction,
+                                   {60, 360, 7335, 855}, look::Font(8.25, true), look::Purple);
+    intro->setAlignment(Qt::AlignCenter);
+    m_lblIxionSign = shared::AddLabel(panel, QStringLiteral("lblIxionSign"), QString(),
+                                      {3060, 1320, 0, 0}, look::Font(9, true), Qt::black);
+    m_lblSignDesc = shared::AddLabel(panel, QStringLiteral("lblSignDesc"), InitialReading,
+                                     {240, 1800, 7095, 1335}, look::Font(8.25, true), look::Purple);
+    m_lblSignDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    const QFont buttonFont = look::Font(8.25, true);
+    m_cmdExit = shared::AddButton(client, QStringLiteral("cmdExit"), QStringLiteral("&Exit"),
+                                  {0, 4160, 1215, 465}, buttonFont);
+    m_cmdBack = shared::AddButton(client, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
+                                  {1320, 4160, 6135, 465}, buttonFont);
+    connect(m_cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(m_cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+
+    QFrame* bottom =
+        shared::AddPanel(client, QStringLiteral("Frame5"), {0, 4680, ClientWidth, 855}, look::Band);
+    const auto offers = shared::AddOfferLabels(bottom, {255, 160, 6945, 615});
+    m_lblFullBrand = offers.fullBrand;
+    m_lblCobrand = offers.cobrand;
+}
+
+void frmDisplay::setSign(const QString& sign) {
+    m_lblIxionSign->setText(sign);
+    m_lblIxionSign->adjustSize();
+    m_lblIxionSign->setAccessibleName(tr("Your Ixion sign: %1").arg(sign));
+}
+
+void frmDisplay::setReading(const QString& reading) {
+    m_lblSignDesc->setText(reading);
+}
+
+void frmDisplay::cmdBack_Click() {
+    RunStep([&] { close(); });
+    RunStep([&] { m_mainWindow.show(); });
+    RunStep([&] { m_services.hideExitWindow(); });
+}
+
+void frmDisplay::cmdExit_Click() {
+    close();
+}
+
+void frmDisplay::keyPressEvent(QKeyEvent* event) {
+    // Keys that no control took: Escape, and Enter away from a button, mean Exit.
+    if (shared::MeansExit(*event))
+        m_cmdExit->click();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event) {
+    RunStep([&] { m_services.showExitWindow(); });
+    event->accept();
+}
+
+} // namespace lunetra

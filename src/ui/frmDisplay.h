@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QLabel;
+class QPushButton;
+
+namespace lunetra {
+
+class ClickableLabel;
+class Services;
+
+// The result window: the Ixion sign of the last lookup and its reading. It is made afresh
+// for every lookup and destroys itself when it closes.
+class frmDisplay : public QMainWindow {
+    Q_OBJECT
+public:
+    frmDisplay(Services& services, QWidget& mainWindow);
+
+    void setSign(const QString& sign);
+    void setReading(const QString& reading);
+
+public slots:
+    void cmdBack_Click();
+    void cmdExit_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createBands();
+
+    Services& m_services;
+    QWidget& m_mainWindow;
+    QLabel* m_lblIxionSign = nullptr;
+    QLabel* m_lblSignDesc = nullptr;
+    QPushButton* m_cmdExit = nullptr;
+    QPushButton* m_cmdBack = nullptr;
+    ClickableLabel* m_label61 = nullptr;
+    ClickableLabel* m_lblFullBrand = nullptr;
+    ClickableLabel* m_lblCobrand = nullptr;
+};
+
+} // namespace lunetra
