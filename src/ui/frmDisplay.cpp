@@ -2,6 +2,7 @@
 
 #include "ui/ClickableLabel.h"
 #include "ui/Look.h"
+#include "ui/Menus.h"
 #include "ui/RunStep.h"
 #include "ui/Services.h"
 #include "ui/SharedParts.h"
@@ -32,6 +33,7 @@ frmDisplay::frmDisplay(Services& services, QWidget& mainWindow)
     look::SetFixedWindowFlags(this);
     setFont(look::Font(8.25));
     createBands();
+    createMenus();
     QWidget::setTabOrder(m_cmdExit, m_cmdBack);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_cmdExit->setFocus();
@@ -73,6 +75,15 @@ void frmDisplay::createBands() {
     const auto offers = shared::AddOfferLabels(bottom, {255, 160, 6945, 615});
     m_lblFullBrand = offers.fullBrand;
     m_lblCobrand = offers.cobrand;
+}
+
+void frmDisplay::createMenus() {
+    const MenuDesign design{QStringLiteral("mnuFileBack"), QStringLiteral("&Back"),
+                            QStringLiteral("&Check for Software Update"),
+                            QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")};
+    CreateMenus(
+        *this, m_services, design, [this] { cmdBack_Click(); }, [this] { cmdExit_Click(); });
+    ConnectLinkLabels(m_services, m_label61, m_lblCobrand, m_lblFullBrand);
 }
 
 void frmDisplay::setSign(const QString& sign) {

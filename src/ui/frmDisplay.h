@@ -30,6 +30,7 @@ protected:
 
 private:
     void createBands();
+    void createMenus();
 
     Services& m_services;
     QWidget& m_mainWindow;

@@ -5,6 +5,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/EntryRules.h"
 #include "ui/Look.h"
+#include "ui/Menus.h"
 #include "ui/RunStep.h"
 #include "ui/Services.h"
 #include "ui/SharedParts.h"
@@ -39,6 +40,7 @@ frmMain::frmMain(Services& services)
     look::SetFixedWindowFlags(this);
     setFont(look::Font(8.25));
     createBands();
+    createMenus();
     setTabOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -86,6 +88,16 @@ void frmMain::createBands() {
     const auto offers = shared::AddOfferLabels(bottom, {120, 120, 5865, 615});
     m_lblFullBrand = offers.fullBrand;
     m_lblCobrand = offers.cobrand;
+}
+
+void frmMain::createMenus() {
+    const MenuDesign design{QStringLiteral("mnuFindPowerSign"),
+                            QStringLiteral("Find My &Ixion Astrology Sign"),
+                            QStringLiteral("Check for Software &Update"),
+                            QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")};
+    CreateMenus(
+        *this, m_services, design, [this] { cmdNext_Click(); }, [this] { cmdExit_Click(); });
+    ConnectLinkLabels(m_services, m_label61, m_lblCobrand, m_lblFullBrand);
 }
 
 void frmMain::createEntryPanel(QWidget* panel) {

@@ -37,6 +37,7 @@ protected:
 
 private:
     void createBands();
+    void createMenus();
     void createEntryPanel(QWidget* panel);
     void setTabOrder();
     void Form_Load();

@@ -1,0 +1,173 @@
+#include "ui/frmAbout.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/Look.h"
+#include "ui/RunStep.h"
+#include "ui/SharedParts.h"
+#include "ui/modHelp.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+
+namespace lunetra {
+
+namespace {
+const QString IconPath = QStringLiteral(":/lunetra/lunetra-32.png");
+constexpr int IconSize = 32;
+
+// Layout in twips, as the other windows are laid out.
+constexpr int WindowWidth = 6300;
+constexpr int Margin = 240;
+constexpr int ContentWidth = WindowWidth - 2 * Margin;
+constexpr int IconGap = 180;    // between the icon and the title
+constexpr int SectionGap = 240; // between the groups of text
+constexpr int LinkGap = 90;     // between a text and the link that belongs to it
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonHeight = 375;
+
+// A deeper shade of the links' orange, readable on the light background.
+const QColor LinkColour{192, 80, 0};
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QLabel* AddText(QWidget* parent, const QString& name, const QString& text, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    look::SetTextColour(label, look::Purple);
+    return label;
+}
+
+ClickableLabel* AddLink(QWidget* parent, const QString& name, const QString& caption) {
+    auto* link = new ClickableLabel(name, caption, parent);
+    link->setFont(look::Font(8.25, true, true));
+    look::SetTextColour(link, LinkColour);
+    return link;
+}
+
+// Places a label at (left, top) with the height its text needs when wrapped to the width;
+// returns the pixel row below it.
+int PlaceWrapped(QLabel* label, int left, int top, int width) {
+    label->setWordWrap(true);
+    label->setGeometry(left, top, width, label->heightForWidth(width));
+    return top + label->height();
+}
+
+// A link is only as wide as its text, so that the blank beside it opens nothing; a caption
+// longer than the room it has wraps instead.
+int PlaceLink(QLabel* link, int left, int top, int room) {
+    link->adjustSize();
+    if (link->width() <= room) {
+        link->move(left, top);
+        return top + link->height();
+    }
+    return PlaceWrapped(link, left, top, room);
+}
+} // namespace
+
+frmAbout::frmAbout(Services& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_services(services) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    setWindowIcon(QIcon(IconPath));
+    setFont(look::Font(8.25));
+    look::Paint(this, look::Background);
+    createControls();
+    m_cmdOK->setFocus();
+}
+
+void frmAbout::createControls() {
+    const int left = look::Twips(Margin);
+    const int width = look::Twips(ContentWidth);
+    int y = look::Twips(Margin);
+
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(QPixmap(IconPath));
+    picIcon->setGeometry(left, y, IconSize, IconSize);
+
+    QLabel* title = AddText(this, QStringLiteral("Label2"), QStringLiteral("Lunetra v1.0"),
+                            look::Font(9.75, true));
+    title->adjustSize();
+    title->move(left + IconSize + look::Twips(IconGap), y + (IconSize - title->height()) / 2);
+    y += IconSize + look::Twips(SectionGap);
+
+    y = PlaceWrapped(
+        AddText(this, QStringLiteral("Label1"), shared::Introduction, look::Font(8.25)), left, y,
+        width);
+    y += look::Twips(LinkGap);
+
+    m_lblHomePage =
+        AddLink(this, QStringLiteral("lblHomePage"),
+                QStringLiteral("Click here to visit ") + FromUtf8(modHelp::MakerHomePage()));
+    y = PlaceLink(m_lblHomePage, left, y, width);
+    y += look::Twips(SectionGap);
+
+    y = PlaceWrapped(AddText(this, QStringLiteral("Label6"),
+                             QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                            "business and make money online. Get this software "
+                                            "fully branded for your website."),
+                             look::Font(8.25, true)),
+                     left, y, width);
+    y += look::Twips(LinkGap);
+
+    // Under the offer, flush with the right margin, so it reads as the offer's own link.
+    m_label5 =
+        AddLink(this, QStringLiteral("Label5"), QStringLiteral("Click here for more details"));
+    const int half = width / 2;
+    y = PlaceLink(m_label5, left + half, y, width - half);
+    if (m_label5->width() < width - half)
+        m_label5->move(left + width - m_label5->width(), m_label5->y());
+    y += look::Twips(SectionGap);
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line2"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(0, y, look::Twips(WindowWidth), line->sizeHint().height());
+    y += line->height() + look::Twips(Margin) / 2;
+
+    const QRect button(WindowWidth - Margin - ButtonWidth, 0, ButtonWidth, ButtonHeight);
+    m_cmdOK = shared::AddButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), button,
+                                look::Font(8.25, true));
+    m_cmdOK->move(m_cmdOK->x(), y);
+    m_cmdOK->setDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(m_lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(m_label5, &ClickableLabel::clicked, this, &frmAbout::Label5_Click);
+
+    y += m_cmdOK->height() + look::Twips(Margin) / 2;
+    setFixedSize(look::Twips(WindowWidth), y);
+}
+
+void frmAbout::cmdOK_Click() {
+    RunStep([&] { accept(); });
+}
+
+void frmAbout::lblHomePage_Click() {
+    RunStep([&] { modHelp::OpenWebPage(m_services, modHelp::MakerHomePage()); });
+}
+
+void frmAbout::Label5_Click() {
+    modHelp::OpenWebPage(m_services, modHelp::FullBrandingPage());
+}
+
+void ShowAbout(Services& services, QWidget* caller) {
+    // Owned by the caller's window only so that it opens over it and hands the focus back
+    // to it; it blocks every window of the program all the same.
+    QPointer<frmAbout> about = new frmAbout(services, caller ? caller->window() : nullptr);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->exec();
+    delete about; // already gone if its window took it along
+}
+
+} // namespace lunetra

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lunetra {
+class Services;
+}
+
+// The maker's web pages, the launcher that opens them, and the update reminder.
+namespace lunetra::modHelp {
+
+// The fixed pages Lunetra links to, on the hosts chosen when the build was configured.
+std::string ProductHelpPage();
+std::string ProductDownloadPage();
+std::string MakerHomePage();
+std::string MakerSoftwarePage();
+std::string DonationPage();
+std::string FullBrandingPage();
+std::string CoBrandingPage();
+
+// Opens an address in the default browser, unchanged; reports nothing.
+void OpenWebPage(Services& services, const std::string& address);
+
+// The settings key under which the reminder keeps the day the user was last asked.
+inline constexpr std::string_view ReminderKey = "LastUpdateReminder";
+inline constexpr std::string_view UpdateQuestion =
+    "There maybe an update to this software available\rDo you want to check for an update?";
+
+// Asks at most every fifteen days whether to look for an update, at start-up. Throws when
+// the stored day cannot be read or today cannot be stored; the caller goes on.
+void PromptForUpdate(Services& services);
+
+} // namespace lunetra::modHelp
