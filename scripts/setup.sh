@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${LUNETRA_BUILD_DIR:-$root/build}
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
-          libbenchmark-dev xvfb xauth xdg-utils fonts-dejavu-core)
+          libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core)
 
 if command -v dpkg-query >/dev/null 2>&1; then
     missing=()

@@ -1,9 +1,10 @@
+#include "app/Lifecycle.h"
 #include "app/ProductionServices.h"
 #include "platform/Process.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -16,22 +17,18 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
-    // Closing a working window leaves the program running; only leaving ends it.
+    // The colours of the windows hold in this style on every platform.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/lunetra/lunetra-32.png")));
+    // Closing a working window brings up the exit window; only that one ends Lunetra.
     QApplication::setQuitOnLastWindowClosed(false);
 
     lunetra::ProductionServices services(lunetra::platform::ExecutableBaseName());
-    bool leaving = false;
-    services.setExitWindow(
-        [&] {
-            leaving = true;
-            QTimer::singleShot(0, [&] {
-                if (leaving)
-                    services.endProcess();
-            });
-        },
-        [&] { leaving = false; });
+    lunetra::ExitWindowHost exitWindow(services);
+    services.setExitWindow([&] { exitWindow.show(); }, [&] { exitWindow.hide(); });
 
-    lunetra::frmMain mainWindow(services);
-    mainWindow.show();
+    const auto mainWindow = lunetra::StartUp(services, services.instanceGuard().isFirstInstance());
+    if (!mainWindow)
+        return 0;
     return QApplication::exec();
 }

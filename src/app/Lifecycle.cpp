@@ -1,0 +1,92 @@
+#include "app/Lifecycle.h"
+
+#include "app/Draws.h"
+#include "app/frmNagScreen2.h"
+#include "ui/ClickableLabel.h"
+#include "ui/RunStep.h"
+#include "ui/Services.h"
+#include "ui/frmMain.h"
+#include "ui/modHelp.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace lunetra {
+
+void EndApplication(Services& services) {
+    // Set while the windows are being unloaded, so that the exit window's unload, which
+    // calls back in here, ends the process instead of unloading again.
+    static bool unloading = false;
+    if (!unloading) {
+        unloading = true;
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isWindow())
+                windows << widget;
+        for (const QPointer<QWidget>& window : windows)
+            RunStep([&] {
+                if (window)
+                    window->close();
+            });
+        unloading = false;
+    }
+    services.endProcess();
+}
+
+ExitWindowHost::ExitWindowHost(Services& services)
+    : m_services(services) {}
+
+ExitWindowHost::~ExitWindowHost() = default;
+
+frmNagScreen2& ExitWindowHost::ensureWindow() {
+    if (!m_window)
+        m_window =
+            std::make_unique<frmNagScreen2>(m_services, [this] { EndApplication(m_services); });
+    return *m_window;
+}
+
+void ExitWindowHost::show() {
+    ensureWindow().show();
+}
+
+void ExitWindowHost::hide() {
+    ensureWindow().hide();
+}
+
+std::unique_ptr<frmMain> StartUp(Services& services, bool firstInstance) {
+    if (!firstInstance) {
+        RunStep([&] {
+            services.showMessage(QStringLiteral("Application is already running"),
+                                 MessageIcon::Information);
+        });
+        EndApplication(services);
+        return nullptr;
+    }
+    RunStep([&] { services.seedRandom(); });
+    RunStep([&] { modHelp::PromptForUpdate(services); });
+    std::unique_ptr<frmMain> mainWindow;
+    RunStep([&] {
+        mainWindow = std::make_unique<frmMain>(services);
+        mainWindow->show();
+    });
+    RunStep([&] {
+        if (mainWindow)
+            CoBrand_Randomize(services, *mainWindow);
+    });
+    return mainWindow;
+}
+
+void CoBrand_Randomize(Services& services, frmMain& mainWindow) {
+    switch (draws::OfferFor(draws::OfferDraw(services.nextRandom()))) {
+    case draws::FrontOffer::FullBrand:
+        mainWindow.fullBrandLabel()->raise();
+        break;
+    case draws::FrontOffer::Cobrand:
+        mainWindow.cobrandLabel()->raise();
+        break;
+    case draws::FrontOffer::AsDesigned:
+        break;
+    }
+}
+
+} // namespace lunetra

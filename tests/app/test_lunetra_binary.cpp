@@ -1,0 +1,177 @@
+// Drives the built program in a real X session (run under xvfb-run) as a person would, with
+// xdotool for the keyboard. Every run gets its own settings, lock and browser folders.
+#include <QDate>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+const QString Lunetra = QStringLiteral(LUNETRA_BINARY);
+
+QString RunXdotool(const QStringList& arguments) {
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    xdotool.waitForFinished(5000);
+    return QString::fromLocal8Bit(xdotool.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+class LunetraBinaryTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> home;
+    std::vector<std::unique_ptr<QProcess>> started;
+
+    QProcessEnvironment environment() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home->filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home->filePath(QStringLiteral("runtime")));
+        // A browser that only writes down what it was asked to open.
+        env.insert(QStringLiteral("PATH"), home->filePath(QStringLiteral("bin")) + u':' +
+                                               env.value(QStringLiteral("PATH")));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        return env;
+    }
+    QProcess* launch() {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment());
+        process->start(Lunetra, {});
+        process->waitForStarted(5000);
+        started.push_back(std::move(process));
+        return started.back().get();
+    }
+    // The id of a window of the process with exactly this title, once it is on the screen.
+    QString waitForWindow(QProcess* process, const QString& title, int milliseconds = 10000) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < milliseconds && process->state() == QProcess::Running) {
+            const QString found = RunXdotool(
+                {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--pid"), QString::number(process->processId()),
+                 QStringLiteral("--name"), u'^' + QRegularExpression::escape(title) + u'$'});
+            if (!found.isEmpty())
+                return found.split(u'\n').first();
+            QThread::msleep(100);
+        }
+        return {};
+    }
+    void press(const QString& window, const QString& keys) {
+        RunXdotool({QStringLiteral("windowfocus"), window});
+        QThread::msleep(300);
+        RunXdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    }
+    QString settingsText() {
+        QDirIterator files(home->filePath(QStringLiteral("config")), QDir::Files,
+                           QDirIterator::Subdirectories);
+        QString text;
+        while (files.hasNext()) {
+            QFile file(files.next());
+            if (file.open(QIODevice::ReadOnly))
+                text += QString::fromUtf8(file.readAll());
+        }
+        return text;
+    }
+
+private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "run this test under xvfb-run");
+    }
+    void init() {
+        home = std::make_unique<QTemporaryDir>();
+        QDir(home->path()).mkpath(QStringLiteral("config"));
+        QDir(home->path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(home->filePath(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(home->path()).mkpath(QStringLiteral("bin"));
+        QFile opener(home->filePath(QStringLiteral("bin/xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/opened\"\n");
+        opener.close();
+        opener.setPermissions(opener.permissions() | QFile::ExeOwner);
+    }
+    void cleanup() {
+        for (auto& process : started) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(5000);
+            }
+        }
+        started.clear();
+        home.reset();
+    }
+
+    void withoutADisplayItSaysSoInOneLine() {
+        QProcess process;
+        QProcessEnvironment env = environment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        process.setProcessEnvironment(env);
+        process.start(Lunetra, {});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE(said.count(u'\n'), 1);
+        QVERIFY2(said.contains(QStringLiteral("xvfb-run")), qPrintable(said));
+    }
+
+    void aPersonStartsLeavesThroughTheExitWindowAndTheProgramEnds() {
+        QProcess* lunetra = launch();
+        const QString mainWindow = waitForWindow(lunetra, QStringLiteral("Lunetra v1.0"));
+        QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
+        // The first start keeps today as the reminder's day and asks nothing.
+        QVERIFY2(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)),
+                 qPrintable(settingsText()));
+        press(mainWindow, QStringLiteral("Escape"));
+        QThread::msleep(500);
+        QCOMPARE(lunetra->state(), QProcess::Running); // the exit window keeps it alive
+        const QString exitWindow = waitForWindow(lunetra, QStringLiteral("Lunetra v1.0"));
+        QVERIFY(!exitWindow.isEmpty());
+        QVERIFY(exitWindow != mainWindow);
+        press(exitWindow, QStringLiteral("alt+x"));
+        QVERIFY2(lunetra->waitForFinished(10000), "Exit did not end the program");
+        QCOMPARE(lunetra->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(lunetra->exitCode(), 0);
+    }
+
+    void aSecondStartIsRefusedAndTheFirstStays() {
+        QProcess* first = launch();
+        QVERIFY(!waitForWindow(first, QStringLiteral("Lunetra v1.0")).isEmpty());
+        const QString settingsBefore = settingsText();
+        QProcess* second = launch();
+        const QString notice = waitForWindow(second, QStringLiteral("Lunetra"));
+        QVERIFY2(!notice.isEmpty(), "the second start showed no notice");
+        QVERIFY(waitForWindow(second, QStringLiteral("Lunetra v1.0"), 300).isEmpty());
+        press(notice, QStringLiteral("Return"));
+        QVERIFY2(second->waitForFinished(10000), "the second start did not end after OK");
+        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(first->state(), QProcess::Running);
+        QVERIFY(!waitForWindow(first, QStringLiteral("Lunetra v1.0")).isEmpty());
+        QCOMPARE(settingsText(), settingsBefore);
+    }
+
+    void aKilledInstanceDoesNotBlockTheNextStart() {
+        QProcess* first = launch();
+        QVERIFY(!waitForWindow(first, QStringLiteral("Lunetra v1.0")).isEmpty());
+        first->kill(); // SIGKILL: no chance to give the lock back
+        QVERIFY(first->waitForFinished(5000));
+        QProcess* next = launch();
+        QVERIFY2(!waitForWindow(next, QStringLiteral("Lunetra v1.0")).isEmpty(),
+                 "the next start did not show its main window");
+        QVERIFY(waitForWindow(next, QStringLiteral("Lunetra"), 300).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(LunetraBinaryTest)
+#include "test_lunetra_binary.moc"
