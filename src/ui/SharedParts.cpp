@@ -5,7 +5,6 @@
 #include "ui/Look.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace lunetra::shared {
@@ -79,11 +78,6 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
     button->setPalette(palette);
     button->setAutoDefault(true);
     return button;
-}
-
-bool MeansExit(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Escape || event.key() == Qt::Key_Return ||
-           event.key() == Qt::Key_Enter;
 }
 
 OfferLabels AddOfferLabels(QFrame* band, const QRect& twips) {

@@ -6,7 +6,6 @@
 #include <QString>
 
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -35,9 +34,6 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
 // One of the grey command buttons; Enter on a focused button presses it.
 QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
                        const QRect& twips, const QFont& font);
-
-// Escape, or Enter that no control took, activates the window's Exit button.
-bool MeansExit(const QKeyEvent& event);
 
 struct OfferLabels {
     ClickableLabel* fullBrand;

@@ -7,10 +7,8 @@
 #include "ui/Services.h"
 #include "ui/SharedParts.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 
 namespace lunetra {
@@ -25,27 +23,18 @@ const QString InitialReading = QStringLiteral(
 } // namespace
 
 frmDisplay::frmDisplay(Services& services, QWidget& mainWindow)
-    : m_services(services)
+    : WorkingWindow(services, QStringLiteral("frmDisplay"))
     , m_mainWindow(mainWindow) {
-    setObjectName(QStringLiteral("frmDisplay"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Lunetra v1.0"));
-    look::SetFixedWindowFlags(this);
-    setFont(look::Font(8.25));
     createBands();
     createMenus();
     QWidget::setTabOrder(m_cmdExit, m_cmdBack);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_cmdExit->setFocus();
-    look::CentreOnScreen(this);
+    finishLayout(m_cmdExit);
 }
 
 void frmDisplay::createBands() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(look::TwipsSize(ClientWidth, ClientHeight));
-    look::Paint(client, look::Background);
-    setCentralWidget(client);
+    QWidget* client = createClient(ClientWidth, ClientHeight);
 
     QFrame* top =
         shared::AddPanel(client, QStringLiteral("Frame2"), {0, 0, ClientWidth, 855}, look::Band);
@@ -104,19 +93,6 @@ void frmDisplay::cmdBack_Click() {
 
 void frmDisplay::cmdExit_Click() {
     close();
-}
-
-void frmDisplay::keyPressEvent(QKeyEvent* event) {
-    // Keys that no control took: Escape, and Enter away from a button, mean Exit.
-    if (shared::MeansExit(*event))
-        m_cmdExit->click();
-    else
-        QMainWindow::keyPressEvent(event);
-}
-
-void frmDisplay::closeEvent(QCloseEvent* event) {
-    RunStep([&] { m_services.showExitWindow(); });
-    event->accept();
 }
 
 } // namespace lunetra

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMainWindow>
+#include "ui/WorkingWindow.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +12,7 @@ class Services;
 
 // The result window: the Ixion sign of the last lookup and its reading. It is made afresh
 // for every lookup and destroys itself when it closes.
-class frmDisplay : public QMainWindow {
+class frmDisplay : public WorkingWindow {
     Q_OBJECT
 public:
     frmDisplay(Services& services, QWidget& mainWindow);
@@ -24,15 +24,10 @@ public slots:
     void cmdBack_Click();
     void cmdExit_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void createBands();
     void createMenus();
 
-    Services& m_services;
     QWidget& m_mainWindow;
     QLabel* m_lblIxionSign = nullptr;
     QLabel* m_lblSignDesc = nullptr;

@@ -12,11 +12,10 @@
 #include "ui/TypedCharacter.h"
 #include "ui/frmDisplay.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -34,18 +33,13 @@ QString FromView(std::string_view text) {
 } // namespace
 
 frmMain::frmMain(Services& services)
-    : m_services(services) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Lunetra v1.0"));
-    look::SetFixedWindowFlags(this);
-    setFont(look::Font(8.25));
+    : WorkingWindow(services, QStringLiteral("frmMain")) {
     createBands();
     createMenus();
     setTabOrder();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
     m_txtName->setFocus();
-    look::CentreOnScreen(this);
+    finishLayout(m_cmdExit);
 }
 
 frmMain::~frmMain() {
@@ -57,11 +51,7 @@ frmDisplay* frmMain::resultWindow() const {
 }
 
 void frmMain::createBands() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(look::TwipsSize(ClientWidth, ClientHeight));
-    look::Paint(client, look::Background);
-    setCentralWidget(client);
+    QWidget* client = createClient(ClientWidth, ClientHeight);
 
     QFrame* top =
         shared::AddPanel(client, QStringLiteral("Frame2"), {0, 0, ClientWidth, 855}, look::Band);
@@ -235,19 +225,6 @@ bool frmMain::txtName_KeyPress(QKeyEvent* event) {
         return false; // backspace, Enter and space do their usual work
     m_txtName->insert(QString(QChar(*accepted)));
     return true;
-}
-
-void frmMain::keyPressEvent(QKeyEvent* event) {
-    // Keys that no control took: Escape, and Enter away from a button, mean Exit.
-    if (shared::MeansExit(*event))
-        m_cmdExit->click();
-    else
-        QMainWindow::keyPressEvent(event);
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    RunStep([&] { m_services.showExitWindow(); });
-    event->accept();
 }
 
 } // namespace lunetra

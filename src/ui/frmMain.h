@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
+#include "ui/WorkingWindow.h"
+
 #include <QPointer>
 
 class QComboBox;
@@ -14,7 +15,7 @@ class Services;
 class frmDisplay;
 
 // The main window: the user's name and birth date, and the find action.
-class frmMain : public QMainWindow {
+class frmMain : public WorkingWindow {
     Q_OBJECT
 public:
     explicit frmMain(Services& services);
@@ -32,8 +33,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createBands();
@@ -44,7 +43,6 @@ private:
     bool txtName_KeyPress(QKeyEvent* event);
     bool Validate();
 
-    Services& m_services;
     QLineEdit* m_txtName = nullptr;
     QComboBox* m_cboDate = nullptr;
     QComboBox* m_cboMonth = nullptr;

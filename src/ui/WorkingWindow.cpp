@@ -1,0 +1,51 @@
+#include "ui/WorkingWindow.h"
+
+#include "ui/Look.h"
+#include "ui/RunStep.h"
+#include "ui/Services.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPushButton>
+
+namespace lunetra {
+
+WorkingWindow::WorkingWindow(Services& services, const QString& name)
+    : m_services(services) {
+    setObjectName(name);
+    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    look::SetFixedWindowFlags(this);
+    setFont(look::Font(8.25));
+}
+
+QWidget* WorkingWindow::createClient(int widthTwips, int heightTwips) {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(look::TwipsSize(widthTwips, heightTwips));
+    look::Paint(client, look::Background);
+    setCentralWidget(client);
+    return client;
+}
+
+void WorkingWindow::finishLayout(QPushButton* exitButton) {
+    m_exitButton = exitButton;
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    look::CentreOnScreen(this);
+}
+
+void WorkingWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys that no control took: Escape, and Enter away from a button, mean Exit.
+    const int key = event->key();
+    if (m_exitButton && (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter))
+        m_exitButton->click();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void WorkingWindow::closeEvent(QCloseEvent* event) {
+    RunStep([&] { m_services.showExitWindow(); });
+    event->accept();
+}
+
+} // namespace lunetra
