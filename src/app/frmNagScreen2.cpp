@@ -7,6 +7,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Look.h"
 #include "ui/Services.h"
+#include "ui/SharedParts.h"
 #include "ui/TypedCharacter.h"
 #include "ui/modHelp.h"
 
@@ -65,17 +66,6 @@ const QString SoftwareInvitation = QStringLiteral(
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
-                 const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    look::SetTextColour(label, colour);
-    return label;
 }
 
 // A navy frame with its caption in white. Only the window colour and the text colour are set,
@@ -161,11 +151,10 @@ void frmNagScreen2::createHeading() {
         break;
     }
 
-    AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Lunetra v1.0"), {1080, 240, 3705, 435},
-             look::Font(16, true), Navy);
-    m_label2 = AddLabel(this, QStringLiteral("Label2"), QString(), {120, 840, 6975, 1095},
-                        look::Font(9, true), Qt::black);
-    m_label2->setWordWrap(true);
+    shared::AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Lunetra v1.0"),
+                     {1080, 240, 3705, 435}, look::Font(16, true), Navy);
+    m_label2 = shared::AddLabel(this, QStringLiteral("Label2"), QString(), {120, 840, 6975, 1095},
+                                look::Font(9, true), Qt::black);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_check1 = new QCheckBox(
@@ -187,9 +176,8 @@ void frmNagScreen2::createHeading() {
 void frmNagScreen2::createSoftwareFrame() {
     QFrame* frame = AddFrame(this, QStringLiteral("Frame6"),
                              QStringLiteral("Download Qorvane Softwares"), {7320, 120, 3735, 4575});
-    auto* label3 = AddLabel(frame, QStringLiteral("Label3"), SoftwareInvitation,
-                            {120, 360, 3495, 3855}, look::Font(9), Qt::white);
-    label3->setWordWrap(true);
+    auto* label3 = shared::AddLabel(frame, QStringLiteral("Label3"), SoftwareInvitation,
+                                    {120, 360, 3495, 3855}, look::Font(9), Qt::white);
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_lblGoToHome =

