@@ -1,5 +1,7 @@
 // Drives the built program in a real X session (run under xvfb-run) as a person would, with
 // xdotool for the keyboard. Every run gets its own settings, lock and browser folders.
+#include "config/Sites.h"
+
 #include <QDate>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -143,6 +145,44 @@ private slots:
         QVERIFY2(lunetra->waitForFinished(10000), "Exit did not end the program");
         QCOMPARE(lunetra->exitStatus(), QProcess::NormalExit);
         QCOMPARE(lunetra->exitCode(), 0);
+    }
+
+    void theUpdateQuestionComesBeforeTheMainWindowAtMostEveryFifteenDays_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("No") << "Escape"
+                            << "";
+        const std::string download =
+            "http://" + std::string(lunetra::sites::ProductHost) + "/download-lunetra.html\n";
+        QTest::newRow("Yes, the default") << "Return" << QString::fromStdString(download);
+    }
+    void theUpdateQuestionComesBeforeTheMainWindowAtMostEveryFifteenDays() {
+        QFETCH(QString, answer);
+        QFETCH(QString, opened);
+        QFile settings(home->filePath(QStringLiteral("config/lunetra.conf")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Settings]\nLastUpdateReminder=" +
+                       QDate::currentDate().addDays(-15).toString(Qt::ISODate).toLatin1() + '\n');
+        settings.close();
+        QProcess* lunetra = launch();
+        const QString question = waitForWindow(lunetra, QStringLiteral("Lunetra"));
+        QVERIFY2(!question.isEmpty(), "no update question");
+        QVERIFY(waitForWindow(lunetra, QStringLiteral("Lunetra v1.0"), 300).isEmpty());
+        press(question, answer);
+        QVERIFY(!waitForWindow(lunetra, QStringLiteral("Lunetra v1.0")).isEmpty());
+        QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
+        const auto openedPages = [&] {
+            QFile record(home->filePath(QStringLiteral("bin/opened")));
+            return record.open(QIODevice::ReadOnly) ? QString::fromUtf8(record.readAll())
+                                                    : QString();
+        };
+        QTRY_COMPARE(openedPages(), opened);
+        // The count starts again: the next start asks nothing.
+        lunetra->kill();
+        lunetra->waitForFinished(5000);
+        QProcess* again = launch();
+        QVERIFY(!waitForWindow(again, QStringLiteral("Lunetra v1.0")).isEmpty());
+        QVERIFY(waitForWindow(again, QStringLiteral("Lunetra"), 300).isEmpty());
     }
 
     void aSecondStartIsRefusedAndTheFirstStays() {

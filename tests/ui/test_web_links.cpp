@@ -6,10 +6,12 @@
 #include "ui/modHelp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace lunetra;
 
@@ -129,6 +131,26 @@ private slots:
         }
         QVERIFY(window->isVisible());
         QCOMPARE(services->settingWrites, 0); // the update entry leaves the reminder's day alone
+    }
+
+    void aboutOpensModallyFromEitherWindow_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("main") << "main";
+        QTest::newRow("result") << "result";
+    }
+    void aboutOpensModallyFromEitherWindow() {
+        QFETCH(QString, kind);
+        QMainWindow* window = open(kind);
+        QString seen;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            seen = about ? about->objectName() : QString();
+            if (about)
+                about->close();
+        });
+        window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(seen, QStringLiteral("frmAbout"));
+        QVERIFY(!QApplication::activeModalWidget() && window->isVisible());
     }
 
     void aPressReleasedOffTheLabelIsNoClick() {
