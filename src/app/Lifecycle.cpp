@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 
 namespace lunetra {
 
@@ -46,7 +47,14 @@ frmNagScreen2& ExitWindowHost::ensureWindow() {
 }
 
 void ExitWindowHost::show() {
-    ensureWindow().show();
+    frmNagScreen2& window = ensureWindow();
+    window.show();
+    // The user is leaving and this is the window to answer, so it takes the keyboard once
+    // the current handler is done; Back hides it again before then, and nothing flickers.
+    QTimer::singleShot(0, &window, [&window] {
+        if (window.isVisible())
+            window.activateWindow();
+    });
 }
 
 void ExitWindowHost::hide() {

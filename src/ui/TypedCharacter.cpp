@@ -22,6 +22,8 @@ std::optional<int> TypedCharacter(const QKeyEvent& event) {
     }
     if (key >= Qt::Key_Escape) // every other special key: navigation, editing, function keys
         return std::nullopt;
+    if (IsAccessKeyChord(event))
+        return std::nullopt;
     if (control) {
         if (key >= Qt::Key_A && key <= Qt::Key_Z)
             return key - Qt::Key_A + 1;
@@ -34,6 +36,11 @@ std::optional<int> TypedCharacter(const QKeyEvent& event) {
     if (text.isEmpty())
         return std::nullopt;
     return static_cast<int>(text.toUcs4().front());
+}
+
+bool IsAccessKeyChord(const QKeyEvent& event) {
+    return event.key() < Qt::Key_Escape && event.modifiers().testFlag(Qt::AltModifier) &&
+           !event.modifiers().testFlag(Qt::ControlModifier);
 }
 
 } // namespace lunetra

@@ -12,4 +12,8 @@ namespace lunetra {
 // so Ctrl+V is code 22 both from a real keyboard and from a synthetic event.
 std::optional<int> TypedCharacter(const QKeyEvent& event);
 
+// Alt with a key: an access key that found no control. It types nothing, though a text
+// box would insert its letter if let through.
+bool IsAccessKeyChord(const QKeyEvent& event);
+
 } // namespace lunetra

@@ -13,8 +13,8 @@
 #include "ui/frmDisplay.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -213,7 +213,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 bool frmMain::txtName_KeyPress(QKeyEvent* event) {
     const auto typed = TypedCharacter(*event);
     if (!typed)
-        return false;
+        return IsAccessKeyChord(*event);
     const auto accepted = entry::FilterNameKey(*typed);
     if (!accepted) {
         RunStep([&] {
