@@ -52,17 +52,22 @@ class LunetraBinaryTest : public QObject {
         started.push_back(std::move(process));
         return started.back().get();
     }
-    // The id of a window of the process with exactly this title, once it is on the screen.
+    // The windows of the process on the screen with exactly this title.
+    QStringList visibleWindows(QProcess* process, const QString& title) {
+        const QString found = RunXdotool(
+            {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+             QStringLiteral("--pid"), QString::number(process->processId()),
+             QStringLiteral("--name"), u'^' + QRegularExpression::escape(title) + u'$'});
+        return found.isEmpty() ? QStringList() : found.split(u'\n');
+    }
+    // The id of such a window, once there is one.
     QString waitForWindow(QProcess* process, const QString& title, int milliseconds = 10000) {
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < milliseconds && process->state() == QProcess::Running) {
-            const QString found = RunXdotool(
-                {QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                 QStringLiteral("--pid"), QString::number(process->processId()),
-                 QStringLiteral("--name"), u'^' + QRegularExpression::escape(title) + u'$'});
+            const QStringList found = visibleWindows(process, title);
             if (!found.isEmpty())
-                return found.split(u'\n').first();
+                return found.first();
             QThread::msleep(100);
         }
         return {};
@@ -70,7 +75,8 @@ class LunetraBinaryTest : public QObject {
     void press(const QString& window, const QString& keys) {
         RunXdotool({QStringLiteral("windowfocus"), window});
         QThread::msleep(300);
-        RunXdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+        RunXdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} +
+                   keys.split(u' '));
     }
     QString settingsText() {
         QDirIterator files(home->filePath(QStringLiteral("config")), QDir::Files,
@@ -128,20 +134,26 @@ private slots:
         QVERIFY2(said.contains(QStringLiteral("xvfb-run")), qPrintable(said));
     }
 
-    void aPersonStartsLeavesThroughTheExitWindowAndTheProgramEnds() {
+    void aPersonFindsASignGoesBackAndLeavesThroughTheExitWindow() {
         QProcess* lunetra = launch();
-        const QString mainWindow = waitForWindow(lunetra, QStringLiteral("Lunetra v1.0"));
+        const QString title = QStringLiteral("Lunetra v1.0");
+        const QString mainWindow = waitForWindow(lunetra, title);
         QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
         // The first start keeps today as the reminder's day and asks nothing.
-        QVERIFY2(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)),
-                 qPrintable(settingsText()));
+        QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
+        press(mainWindow, QStringLiteral("a n n Tab 2 1 Tab O c t Tab 1 9 0 4 alt+i"));
+        QTRY_VERIFY(visibleWindows(lunetra, title).size() == 1 &&
+                    visibleWindows(lunetra, title) != QStringList{mainWindow}); // the result
+        press(visibleWindows(lunetra, title).first(), QStringLiteral("alt+b"));
+        QTRY_COMPARE(visibleWindows(lunetra, title), QStringList{mainWindow}); // nothing else
         press(mainWindow, QStringLiteral("Escape"));
-        QThread::msleep(500);
+        QTRY_VERIFY(visibleWindows(lunetra, title).size() == 1 &&
+                    visibleWindows(lunetra, title) != QStringList{mainWindow}); // the exit window
         QCOMPARE(lunetra->state(), QProcess::Running); // the exit window keeps it alive
-        const QString exitWindow = waitForWindow(lunetra, QStringLiteral("Lunetra v1.0"));
-        QVERIFY(!exitWindow.isEmpty());
-        QVERIFY(exitWindow != mainWindow);
-        press(exitWindow, QStringLiteral("alt+x"));
+        // The exit window has the keyboard without being clicked.
+        QThread::msleep(300);
+        RunXdotool(
+            {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("alt+x")});
         QVERIFY2(lunetra->waitForFinished(10000), "Exit did not end the program");
         QCOMPARE(lunetra->exitStatus(), QProcess::NormalExit);
         QCOMPARE(lunetra->exitCode(), 0);
