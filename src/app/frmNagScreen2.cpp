@@ -8,6 +8,7 @@
 #include "ui/Look.h"
 #include "ui/Services.h"
 #include "ui/SharedParts.h"
+#include "ui/Text.h"
 #include "ui/TypedCharacter.h"
 #include "ui/modHelp.h"
 
@@ -63,10 +64,6 @@ const QString SoftwareInvitation = QStringLiteral(
     "the minor planets, love and compatibility tests, numerology, tarot and more.\n\n"
     "Each one is small, quick to install and free to use. Download them from Qorvane Softwares "
     "and find out what else the sky has to say about you and the people you care for.");
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // A navy frame with its caption in white. Only the window colour and the text colour are set,
 // so the text boxes inside keep their own white base and black text.

@@ -3,6 +3,7 @@
 #include "config/Sites.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Look.h"
+#include "ui/Text.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -25,7 +26,7 @@ const QString CobrandCaption = QStringLiteral(
 
 QString BannerCaption() {
     return QStringLiteral("Lively talk. Friendly people. Join us at %1")
-        .arg(QString::fromUtf8(sites::MakerHost.data(), qsizetype(sites::MakerHost.size())));
+        .arg(FromView(sites::MakerHost));
 }
 
 QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const QColor& colour) {

@@ -1,4 +1,5 @@
 #include "ui/frmAbout.h"
+#include "ui/Text.h"
 
 #include "ui/ClickableLabel.h"
 #include "ui/Look.h"
@@ -31,10 +32,6 @@ constexpr int ButtonHeight = 375;
 
 // A deeper shade of the links' orange, readable on the light background.
 const QColor LinkColour{192, 80, 0};
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QLabel* AddText(QWidget* parent, const QString& name, const QString& text, const QFont& font) {
     auto* label = new QLabel(text, parent);
@@ -108,7 +105,7 @@ void frmAbout::createControls() {
 
     m_lblHomePage =
         AddLink(this, QStringLiteral("lblHomePage"),
-                QStringLiteral("Click here to visit ") + FromUtf8(modHelp::MakerHomePage()));
+                QStringLiteral("Click here to visit ") + FromView(modHelp::MakerHomePage()));
     y = PlaceLink(m_lblHomePage, left, y, width);
     y += look::Twips(SectionGap);
 

@@ -9,6 +9,7 @@
 #include "ui/RunStep.h"
 #include "ui/Services.h"
 #include "ui/SharedParts.h"
+#include "ui/Text.h"
 #include "ui/TypedCharacter.h"
 #include "ui/frmDisplay.h"
 
@@ -26,10 +27,6 @@ namespace lunetra {
 namespace {
 constexpr int ClientWidth = 7485;
 constexpr int ClientHeight = 5910;
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 } // namespace
 
 frmMain::frmMain(Services& services)

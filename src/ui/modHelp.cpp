@@ -3,6 +3,7 @@
 #include "config/Sites.h"
 #include "ui/ReminderRule.h"
 #include "ui/Services.h"
+#include "ui/Text.h"
 
 #include <QString>
 
@@ -58,8 +59,7 @@ void PromptForUpdate(Services& services) {
     if (!IsReminderDue(std::chrono::sys_days(*storedDay), std::chrono::sys_days(today)))
         return;
     const MessageAnswer answer = services.showMessage(
-        QString::fromUtf8(UpdateQuestion.data(), qsizetype(UpdateQuestion.size())),
-        MessageIcon::Information, MessageButtons::YesNo);
+        FromView(UpdateQuestion), MessageIcon::Information, MessageButtons::YesNo);
     services.writeSetting(ReminderKey, FormatDay(today));
     if (answer == MessageAnswer::Yes)
         OpenWebPage(services, ProductDownloadPage());
