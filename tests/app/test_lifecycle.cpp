@@ -147,47 +147,20 @@ private slots:
         QCOMPARE(services->processEnds, 0);
     }
 
-    void backLeavesNoExitWindowOnTheScreen() {
-        start();
-        find();
-        QVERIFY(exitWindow() && !exitWindow()->isVisible()); // created hidden by the lookup
-        mainWindow->resultWindow()->cmdBack_Click();
-        QVERIFY(mainWindow->isVisible());
-        QVERIFY(!exitWindow()->isVisible());
-        QCOMPARE(services->processEnds, 0);
-    }
-
     void theAppealDrawnAtAHiddenCreationIsTheOneShownAtExit() {
         start({0.0, 0.8, 0.1, 0.1});
         find();
         frmNagScreen2* created = exitWindow();
         const int seedsAfterCreation = services->seeds;
+        QVERIFY(!created->isVisible()); // created hidden by the lookup
         mainWindow->resultWindow()->cmdBack_Click();
+        QVERIFY(mainWindow->isVisible() && !created->isVisible()); // Back leaves none on screen
         find();
         mainWindow->resultWindow()->cmdExit_Click();
         QCOMPARE(exitWindow(), created);
         QCOMPARE(services->seeds, seedsAfterCreation);
         QVERIFY(appeal().startsWith(QStringLiteral("Qorvane needs your help.")));
         QVERIFY(created->isVisible());
-    }
-
-    void closingTheExitWindowEndsTheProgram_data() {
-        QTest::addColumn<bool>("byButton");
-        QTest::newRow("its Exit button") << true;
-        QTest::newRow("its title bar") << false;
-    }
-    void closingTheExitWindowEndsTheProgram() {
-        QFETCH(bool, byButton);
-        start();
-        find();
-        mainWindow->resultWindow()->cmdExit_Click();
-        if (byButton)
-            exitWindow()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
-        else
-            exitWindow()->close();
-        QVERIFY(services->processEnds >= 1);
-        QVERIFY(!mainWindow->isVisible());
-        QVERIFY(!mainWindow->resultWindow() || !mainWindow->resultWindow()->isVisible());
     }
 
     void endApplicationUnloadsEveryWindowThenEnds() {
