@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Installs what building and testing Lunetra needs, then configures and builds it.
-# Sourced by run.sh and test.sh; leaves the build folder in $build.
+# Installs what building and testing Lunetra needs. Sourced by run.sh and test.sh.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${LUNETRA_BUILD_DIR:-$root/build}
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core)
 
@@ -30,6 +28,4 @@ if command -v dpkg-query >/dev/null 2>&1; then
 else
     echo "No apt here: make sure CMake 3.25+, a C++20 compiler, Qt 6 and GoogleTest are installed." >&2
 fi
-
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --parallel
+cd "$root"

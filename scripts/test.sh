@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Lunetra and runs every test.
+# Installs what is missing, then builds and tests every variant of Lunetra, one workflow
+# preset after the other; the first that fails ends the run.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-ctest --test-dir "$build" --output-on-failure --parallel 2
+for preset in default; do
+    echo "== cmake --workflow --preset $preset"
+    cmake --workflow --preset "$preset"
+done
