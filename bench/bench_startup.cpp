@@ -57,7 +57,8 @@ int main(int argc, char* argv[]) {
         window->show();
         return window;
     });
-    const Cost lunetra = Measure([&] { return lunetra::StartUp(services, true); });
+    lunetra::ExitWindowHost exitWindow(services);
+    const Cost lunetra = Measure([&] { return lunetra::StartUp(services, exitWindow, true); });
     std::printf("start-up: main window in %.2f ms, empty window %.2f ms; ratio %.1f\n",
                 lunetra.milliseconds, empty.milliseconds,
                 lunetra.milliseconds / empty.milliseconds);

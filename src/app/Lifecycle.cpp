@@ -61,7 +61,8 @@ void ExitWindowHost::hide() {
     ensureWindow().hide();
 }
 
-std::unique_ptr<frmMain> StartUp(Services& services, bool firstInstance) {
+std::unique_ptr<frmMain> StartUp(Services& services, ExitWindowHost& exitWindow,
+                                 bool firstInstance) {
     if (!firstInstance) {
         RunStep([&] {
             services.showMessage(QStringLiteral("Application is already running"),
@@ -75,6 +76,10 @@ std::unique_ptr<frmMain> StartUp(Services& services, bool firstInstance) {
     std::unique_ptr<frmMain> mainWindow;
     RunStep([&] {
         mainWindow = std::make_unique<frmMain>(services);
+        QObject::connect(mainWindow.get(), &WorkingWindow::leaving, mainWindow.get(),
+                         [&exitWindow] { exitWindow.show(); });
+        QObject::connect(mainWindow.get(), &WorkingWindow::resuming, mainWindow.get(),
+                         [&exitWindow] { exitWindow.hide(); });
         mainWindow->show();
     });
     RunStep([&] {

@@ -33,9 +33,11 @@ private:
 };
 
 // Start-up. In a second instance it shows the notice and ends through EndApplication;
-// otherwise it seeds the draws, runs the update reminder, shows the main window and draws
-// which offer label lies in front. Each step goes on when the one before failed.
-std::unique_ptr<frmMain> StartUp(Services& services, bool firstInstance);
+// otherwise it seeds the draws, runs the update reminder, shows the main window (whose
+// leaving and resuming the exit window follows) and draws which offer label lies in front.
+// Each step goes on when the one before failed.
+std::unique_ptr<frmMain> StartUp(Services& services, ExitWindowHost& exitWindow,
+                                 bool firstInstance);
 
 // Brings one of the main window's two offer labels to the front, by a random draw.
 void CoBrand_Randomize(Services& services, frmMain& mainWindow);

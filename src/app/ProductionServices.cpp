@@ -16,11 +16,6 @@ ProductionServices::ProductionServices(const std::string& applicationName)
     : m_guard(applicationName)
     , m_settings(applicationName) {}
 
-void ProductionServices::setExitWindow(std::function<void()> show, std::function<void()> hide) {
-    m_showExitWindow = std::move(show);
-    m_hideExitWindow = std::move(hide);
-}
-
 MessageAnswer ProductionServices::showMessage(const QString& text, MessageIcon icon,
                                               MessageButtons buttons) {
     return ShowMessageBox(text, icon, buttons);
@@ -53,16 +48,6 @@ void ProductionServices::seedRandom() {
 double ProductionServices::nextRandom() {
     // 53 random bits scaled into [0, 1): never 1.
     return double(m_random() >> 11) * 0x1.0p-53;
-}
-
-void ProductionServices::showExitWindow() {
-    if (m_showExitWindow)
-        m_showExitWindow();
-}
-
-void ProductionServices::hideExitWindow() {
-    if (m_hideExitWindow)
-        m_hideExitWindow();
 }
 
 void ProductionServices::endProcess() {

@@ -4,7 +4,6 @@
 #include "platform/SettingsStore.h"
 #include "ui/Services.h"
 
-#include <functional>
 #include <random>
 
 namespace lunetra {
@@ -16,8 +15,6 @@ public:
     explicit ProductionServices(const std::string& applicationName);
 
     platform::InstanceGuard& instanceGuard() { return m_guard; }
-    // Where the exit window's requests go once it exists.
-    void setExitWindow(std::function<void()> show, std::function<void()> hide);
 
     MessageAnswer showMessage(const QString& text, MessageIcon icon,
                               MessageButtons buttons) override;
@@ -27,16 +24,12 @@ public:
     std::chrono::year_month_day today() override;
     void seedRandom() override;
     double nextRandom() override;
-    void showExitWindow() override;
-    void hideExitWindow() override;
     [[noreturn]] void endProcess() override;
 
 private:
     platform::InstanceGuard m_guard;
     platform::SettingsStore m_settings;
     std::mt19937_64 m_random;
-    std::function<void()> m_showExitWindow;
-    std::function<void()> m_hideExitWindow;
 };
 
 } // namespace lunetra

@@ -5,9 +5,9 @@
 #include "outreach/modTellAFriend.h"
 #include "platform/TopWindow.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Services.h"
-#include "ui/SharedParts.h"
 #include "ui/Text.h"
 #include "ui/TypedCharacter.h"
 #include "ui/modHelp.h"
@@ -70,7 +70,6 @@ const QString SoftwareInvitation = QStringLiteral(
 QFrame* AddFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
-    frame->setFrameShape(QFrame::NoFrame);
     frame->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, Navy);
@@ -78,24 +77,26 @@ QFrame* AddFrame(QWidget* parent, const QString& name, const QString& caption, c
     frame->setPalette(palette);
     frame->setAutoFillBackground(true);
     frame->setAccessibleName(caption);
-
-    auto* title = new QLabel(caption, frame);
-    title->setObjectName(name + QStringLiteral("Caption"));
-    title->setTextFormat(Qt::PlainText);
-    title->setFont(look::Font(8.25, true));
-    look::SetTextColour(title, Qt::white);
-    title->move(look::Twips(120), look::Twips(30));
-    title->adjustSize();
+    controls::AddLabel(frame, name + QStringLiteral("Caption"), caption, {120, 30, 0, 0},
+                       look::Font(8.25, true), Qt::white);
     return frame;
 }
 
-QLineEdit* AddTextBox(QWidget* parent, const QString& name, std::string_view text,
-                      const QRect& twips, const QString& accessibleName) {
-    auto* box = new QLineEdit(FromView(text), parent);
-    box->setObjectName(name);
-    box->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    box->setAccessibleName(accessibleName);
-    return box;
+// A check box that answers a click anywhere in its rectangle, as its pointer promises, not
+// only on its box and caption.
+class WholeAreaCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
+bool IsWithinWindowFocusMove(const QFocusEvent& event) {
+    // A context menu takes the focus only for a moment, and another window (a message box)
+    // takes the activation: neither is the user moving between the form's fields.
+    const Qt::FocusReason reason = event.reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -148,13 +149,13 @@ void frmNagScreen2::createHeading() {
         break;
     }
 
-    shared::AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Lunetra v1.0"),
-                     {1080, 240, 3705, 435}, look::Font(16, true), Navy);
-    m_label2 = shared::AddLabel(this, QStringLiteral("Label2"), QString(), {120, 840, 6975, 1095},
-                                look::Font(9, true), Qt::black);
+    controls::AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Lunetra v1.0"),
+                       {1080, 240, 3705, 435}, look::Font(16, true), Navy);
+    m_label2 = controls::AddLabel(this, QStringLiteral("Label2"), QString(), {120, 840, 6975, 1095},
+                                  look::Font(9, true), Qt::black);
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_check1 = new QCheckBox(
+    m_check1 = new WholeAreaCheckBox(
         QStringLiteral("Click Here To Visit %1 Now").arg(FromView(sites::MakerHost)), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check1->setGeometry(look::TwipsRect(30, 2040, 7185, 555));
@@ -163,27 +164,23 @@ void frmNagScreen2::createHeading() {
     look::SetTextColour(m_check1, CheckBlue);
     connect(m_check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
 
-    m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    m_cmdClose->setGeometry(look::TwipsRect(6000, 2760, 1245, 375));
-    m_cmdClose->setFont(look::Font(8.25, true));
+    m_cmdClose = controls::AddButton(this, QStringLiteral("cmdClose"), QStringLiteral("E&xit"),
+                                     {6000, 2760, 1245, 375}, look::Font(8.25, true));
     connect(m_cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 }
 
 void frmNagScreen2::createSoftwareFrame() {
     QFrame* frame = AddFrame(this, QStringLiteral("Frame6"),
                              QStringLiteral("Download Qorvane Softwares"), {7320, 120, 3735, 4575});
-    auto* label3 = shared::AddLabel(frame, QStringLiteral("Label3"), SoftwareInvitation,
-                                    {120, 360, 3495, 3855}, look::Font(9), Qt::white);
+    auto* label3 = controls::AddLabel(frame, QStringLiteral("Label3"), SoftwareInvitation,
+                                      {120, 360, 3495, 3855}, look::Font(9), Qt::white);
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_lblGoToHome =
-        new ClickableLabel(QStringLiteral("lblGoToHome"),
-                           QStringLiteral("Click Here To Visit Qorvane Softwares"), frame);
+    m_lblGoToHome = controls::AddLink(frame, QStringLiteral("lblGoToHome"),
+                                      QStringLiteral("Click Here To Visit Qorvane Softwares"),
+                                      look::Font(8.25, false, true), Yellow);
     m_lblGoToHome->setGeometry(look::TwipsRect(75, 4250, 3585, 210));
-    m_lblGoToHome->setFont(look::Font(8.25, false, true));
     m_lblGoToHome->setAlignment(Qt::AlignCenter);
-    look::SetTextColour(m_lblGoToHome, Yellow);
     connect(m_lblGoToHome, &ClickableLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
 
@@ -191,14 +188,16 @@ void frmNagScreen2::createReferFrame() {
     using namespace modTellAFriend;
     QFrame* frame = AddFrame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
                              {120, 3240, 7065, 1455});
-    m_txtName = AddTextBox(frame, QStringLiteral("txtName"), NamePlaceholder, {120, 300, 3345, 315},
-                           tr("Your name"));
-    m_txtEmail = AddTextBox(frame, QStringLiteral("txtEmail"), EmailPlaceholder,
-                            {3600, 300, 3345, 315}, tr("Your e-mail address"));
-    m_txtFriendName = AddTextBox(frame, QStringLiteral("txtFriendName"), FriendNamePlaceholder,
-                                 {120, 660, 3345, 315}, tr("Your friend's name"));
-    m_txtFriendEmail = AddTextBox(frame, QStringLiteral("txtFriendEmail"), FriendEmailPlaceholder,
-                                  {3600, 660, 3345, 315}, tr("Your friend's e-mail address"));
+    m_txtName = controls::AddTextBox(frame, QStringLiteral("txtName"), FromView(NamePlaceholder),
+                                     {120, 300, 3345, 315}, tr("Your name"));
+    m_txtEmail = controls::AddTextBox(frame, QStringLiteral("txtEmail"), FromView(EmailPlaceholder),
+                                      {3600, 300, 3345, 315}, tr("Your e-mail address"));
+    m_txtFriendName = controls::AddTextBox(frame, QStringLiteral("txtFriendName"),
+                                           FromView(FriendNamePlaceholder), {120, 660, 3345, 315},
+                                           tr("Your friend's name"));
+    m_txtFriendEmail = controls::AddTextBox(
+        frame, QStringLiteral("txtFriendEmail"), FromView(FriendEmailPlaceholder),
+        {3600, 660, 3345, 315}, tr("Your friend's e-mail address"));
     // Every character typed into an address must reach the space check, composed ones too.
     m_txtEmail->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_txtFriendEmail->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -211,10 +210,9 @@ void frmNagScreen2::createReferFrame() {
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setAccessibleName(tr("Message to your friend"));
 
-    m_cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), frame);
-    m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    m_cmdSubmit->setGeometry(look::TwipsRect(2280, 1020, 2505, 375));
-    m_cmdSubmit->setFont(look::Font(8.25, true));
+    m_cmdSubmit = controls::AddButton(frame, QStringLiteral("cmdSubmit"),
+                                      QStringLiteral("Refer A Friend &Now"),
+                                      {2280, 1020, 2505, 375}, look::Font(8.25, true));
     connect(m_cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
     m_fields = {{{m_txtName, NamePlaceholder},
@@ -227,10 +225,8 @@ void frmNagScreen2::createReferFrame() {
 }
 
 void frmNagScreen2::setTabOrder() {
-    QWidget* order[] = {m_txtName,        m_txtEmail,   m_txtFriendName,
-                        m_txtFriendEmail, m_txtMessage, m_cmdSubmit};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    controls::SetTabOrder(
+        {m_txtName, m_txtEmail, m_txtFriendName, m_txtFriendEmail, m_txtMessage, m_cmdSubmit});
 }
 
 void frmNagScreen2::Form_Load() {
@@ -318,9 +314,7 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        // A context menu takes the focus only for a moment; the field's text must not change
-        // under a paste the user is about to make.
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+        if (!IsWithinWindowFocusMove(*static_cast<QFocusEvent*>(event)))
             break;
         if (event->type() == QEvent::FocusIn)
             field_GotFocus(*field);

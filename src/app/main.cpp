@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
+int main(int, char* argv[]) {
     if (!lunetra::platform::HasDisplay()) {
         std::fprintf(stderr,
                      "Lunetra needs a graphical display and found none; to run it without one, "
@@ -16,7 +16,11 @@ int main(int argc, char* argv[]) {
                      argv[0]);
         return 1;
     }
-    QApplication application(argc, argv);
+    // Lunetra reads no command line: Qt is shown the program's name alone, so that none of
+    // its own options (-style, -reverse, -qwindowtitle, ...) changes the windows.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication application(qtArgc, qtArgv);
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lunetra/lunetra-32.png")));
@@ -25,9 +29,8 @@ int main(int argc, char* argv[]) {
 
     lunetra::ProductionServices services(lunetra::platform::ExecutableBaseName());
     lunetra::ExitWindowHost exitWindow(services);
-    services.setExitWindow([&] { exitWindow.show(); }, [&] { exitWindow.hide(); });
-
-    const auto mainWindow = lunetra::StartUp(services, services.instanceGuard().isFirstInstance());
+    const auto mainWindow =
+        lunetra::StartUp(services, exitWindow, services.instanceGuard().isFirstInstance());
     if (!mainWindow)
         return 0;
     return QApplication::exec();

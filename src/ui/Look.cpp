@@ -50,6 +50,9 @@ void SetFixedWindowFlags(QWidget* window) {
 }
 
 void CentreOnScreen(QWidget* window) {
+    // Once the native window exists, its frame is known wherever the platform knows it, and
+    // the frame, not only the client area, is what is centred.
+    window->winId();
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

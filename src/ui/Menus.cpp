@@ -35,8 +35,8 @@ std::function<void()> Opens(Services& services, std::string (*page)()) {
 
 } // namespace
 
-void CreateMenus(QMainWindow& window, Services& services, const MenuDesign& design,
-                 const std::function<void()>& firstFileAction,
+void CreateMenus(QMainWindow& window, Services& services, AboutWindow& about,
+                 const MenuDesign& design, const std::function<void()>& firstFileAction,
                  const std::function<void()>& exitAction) {
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
@@ -57,7 +57,7 @@ void CreateMenus(QMainWindow& window, Services& services, const MenuDesign& desi
              Opens(services, modHelp::ProductDownloadPage));
     AddSeparator(help, design.secondSeparatorName);
     AddEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"),
-             [&services, &window] { ShowAbout(services, &window); });
+             [&about] { about.show(); });
 
     AddEntry(bar, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"),
              Opens(services, modHelp::DonationPage));

@@ -8,6 +8,7 @@ class QMainWindow;
 
 namespace lunetra {
 
+class AboutWindow;
 class ClickableLabel;
 class Services;
 
@@ -23,8 +24,8 @@ struct MenuDesign {
 // The menu bar both working windows carry: File (the window's own first entry, Exit), Help
 // (online help, the maker's site, the download page, About) and two commands on the bar.
 // Every entry runs with its errors ignored.
-void CreateMenus(QMainWindow& window, Services& services, const MenuDesign& design,
-                 const std::function<void()>& firstFileAction,
+void CreateMenus(QMainWindow& window, Services& services, AboutWindow& about,
+                 const MenuDesign& design, const std::function<void()>& firstFileAction,
                  const std::function<void()>& exitAction);
 
 // The banner and the two offer labels open their pages when clicked.

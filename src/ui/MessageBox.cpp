@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <memory>
-
 namespace lunetra {
 
 QMessageBox* MakeMessageBox(const QString& text, MessageIcon icon, MessageButtons buttons) {
@@ -27,7 +25,9 @@ QMessageBox* MakeMessageBox(const QString& text, MessageIcon icon, MessageButton
 }
 
 MessageAnswer ShowMessageBox(const QString& text, MessageIcon icon, MessageButtons buttons) {
-    std::unique_ptr<QMessageBox> box(MakeMessageBox(text, icon, buttons));
+    // Qt alone owns the box: it goes when it is closed, or with its window if that goes first.
+    QMessageBox* box = MakeMessageBox(text, icon, buttons);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     const int result = box->exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;

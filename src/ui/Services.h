@@ -35,10 +35,6 @@ public:
     virtual void seedRandom() = 0;
     virtual double nextRandom() = 0;
 
-    // The exit window: shown when a working window closes, hidden when one takes over.
-    virtual void showExitWindow() = 0;
-    virtual void hideExitWindow() = 0;
-
     // Ends the process at once.
     virtual void endProcess() = 0;
 };

@@ -6,7 +6,6 @@
 #include "ui/Text.h"
 
 #include <QFrame>
-#include <QPushButton>
 
 namespace lunetra::shared {
 
@@ -29,15 +28,6 @@ QString BannerCaption() {
         .arg(FromView(sites::MakerHost));
 }
 
-QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const QColor& colour) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::NoFrame);
-    panel->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    look::Paint(panel, colour);
-    return panel;
-}
-
 ClickableLabel* AddBanner(QFrame* band) {
     auto* banner = new ClickableLabel(QStringLiteral("Label61"), BannerCaption(), band);
     banner->setFont(look::Font(9, true, true));
@@ -48,37 +38,6 @@ ClickableLabel* AddBanner(QFrame* band) {
     place.moveCenter(band->rect().center());
     banner->setGeometry(place);
     return banner;
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
-                 const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    look::SetTextColour(label, colour);
-    if (twips.height() > 0) {
-        label->setWordWrap(true);
-        label->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    } else {
-        label->move(look::Twips(twips.x()), look::Twips(twips.y()));
-        label->adjustSize();
-    }
-    return label;
-}
-
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
-                       const QRect& twips, const QFont& font) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(font);
-    button->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, look::ButtonGrey);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(palette);
-    button->setAutoDefault(true);
-    return button;
 }
 
 OfferLabels AddOfferLabels(QFrame* band, const QRect& twips) {

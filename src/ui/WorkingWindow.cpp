@@ -1,7 +1,6 @@
 #include "ui/WorkingWindow.h"
 
 #include "ui/Look.h"
-#include "ui/RunStep.h"
 #include "ui/Services.h"
 
 #include <QCloseEvent>
@@ -30,7 +29,10 @@ QWidget* WorkingWindow::createClient(int widthTwips, int heightTwips) {
 
 void WorkingWindow::finishLayout(QPushButton* exitButton) {
     m_exitButton = exitButton;
+    exitButton->setDefault(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The final size now, not at the first show, so that the real window is centred.
+    layout()->activate();
     look::CentreOnScreen(this);
 }
 
@@ -44,7 +46,7 @@ void WorkingWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event) {
-    RunStep([&] { m_services.showExitWindow(); });
+    emit leaving();
     event->accept();
 }
 

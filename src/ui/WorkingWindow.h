@@ -8,16 +8,23 @@ namespace lunetra {
 
 class Services;
 
-// What the main and the result window share: a fixed client area under the menu bar, Enter
-// and Escape for Exit, and an unload handling that brings up the exit window.
+// What the main and the result window share: a fixed client area under the menu bar, Exit as
+// the default and cancel button, and an unload handling that asks for the exit window.
 class WorkingWindow : public QMainWindow {
     Q_OBJECT
+signals:
+    // The window was closed: the exit window comes up (Back hides it again at once).
+    void leaving();
+    // A working window takes over the screen again: no exit window is wanted.
+    void resuming();
+
 protected:
     WorkingWindow(Services& services, const QString& name);
 
     // The client area in the background colour, its size given in twips.
     QWidget* createClient(int widthTwips, int heightTwips);
-    // Fixes the window's size around the client area and the menu bar, and centres it.
+    // Makes Exit the default button, fixes the window's size around the client area and the
+    // menu bar, and centres the window on its screen.
     void finishLayout(QPushButton* exitButton);
 
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,17 +1,17 @@
 #include "ui/frmAbout.h"
-#include "ui/Text.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/RunStep.h"
 #include "ui/SharedParts.h"
+#include "ui/Text.h"
 #include "ui/modHelp.h"
 
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
-#include <QPointer>
 #include <QPushButton>
 
 namespace lunetra {
@@ -33,22 +33,6 @@ constexpr int ButtonHeight = 375;
 // A deeper shade of the links' orange, readable on the light background.
 const QColor LinkColour{192, 80, 0};
 
-QLabel* AddText(QWidget* parent, const QString& name, const QString& text, const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    look::SetTextColour(label, look::Purple);
-    return label;
-}
-
-ClickableLabel* AddLink(QWidget* parent, const QString& name, const QString& caption) {
-    auto* link = new ClickableLabel(name, caption, parent);
-    link->setFont(look::Font(8.25, true, true));
-    look::SetTextColour(link, LinkColour);
-    return link;
-}
-
 // Places a label at (left, top) with the height its text needs when wrapped to the width;
 // returns the pixel row below it.
 int PlaceWrapped(QLabel* label, int left, int top, int width) {
@@ -60,7 +44,6 @@ int PlaceWrapped(QLabel* label, int left, int top, int width) {
 // A link is only as wide as its text, so that the blank beside it opens nothing; a caption
 // longer than the room it has wraps instead.
 int PlaceLink(QLabel* link, int left, int top, int room) {
-    link->adjustSize();
     if (link->width() <= room) {
         link->move(left, top);
         return top + link->height();
@@ -69,17 +52,17 @@ int PlaceLink(QLabel* link, int left, int top, int room) {
 }
 } // namespace
 
-frmAbout::frmAbout(Services& services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+frmAbout::frmAbout(Services& services)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
     setWindowIcon(QIcon(IconPath));
     setFont(look::Font(8.25));
     look::Paint(this, look::Background);
+    setWindowModality(Qt::ApplicationModal);
     createControls();
-    m_cmdOK->setFocus();
 }
 
 void frmAbout::createControls() {
@@ -92,34 +75,39 @@ void frmAbout::createControls() {
     picIcon->setPixmap(QPixmap(IconPath));
     picIcon->setGeometry(left, y, IconSize, IconSize);
 
-    QLabel* title = AddText(this, QStringLiteral("Label2"), QStringLiteral("Lunetra v1.0"),
-                            look::Font(9.75, true));
+    QLabel* title =
+        controls::AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Lunetra v1.0"),
+                           look::Font(9.75, true), look::Purple);
     title->adjustSize();
     title->move(left + IconSize + look::Twips(IconGap), y + (IconSize - title->height()) / 2);
     y += IconSize + look::Twips(SectionGap);
 
-    y = PlaceWrapped(
-        AddText(this, QStringLiteral("Label1"), shared::Introduction, look::Font(8.25)), left, y,
-        width);
+    y = PlaceWrapped(controls::AddLabel(this, QStringLiteral("Label1"), shared::Introduction,
+                                        look::Font(8.25), look::Purple),
+                     left, y, width);
     y += look::Twips(LinkGap);
 
-    m_lblHomePage =
-        AddLink(this, QStringLiteral("lblHomePage"),
-                QStringLiteral("Click here to visit ") + FromView(modHelp::MakerHomePage()));
+    const QFont linkFont = look::Font(8.25, true, true);
+    m_lblHomePage = controls::AddLink(this, QStringLiteral("lblHomePage"),
+                                      QStringLiteral("Click here to visit ") +
+                                          FromView(modHelp::MakerHomePage()),
+                                      linkFont, LinkColour);
     y = PlaceLink(m_lblHomePage, left, y, width);
     y += look::Twips(SectionGap);
 
-    y = PlaceWrapped(AddText(this, QStringLiteral("Label6"),
-                             QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                            "business and make money online. Get this software "
-                                            "fully branded for your website."),
-                             look::Font(8.25, true)),
+    y = PlaceWrapped(controls::AddLabel(this, QStringLiteral("Label6"),
+                                        QStringLiteral("Home Business Opportunity. Start your own "
+                                                       "Internet business and make money online. "
+                                                       "Get this software fully branded for your "
+                                                       "website."),
+                                        look::Font(8.25, true), look::Purple),
                      left, y, width);
     y += look::Twips(LinkGap);
 
     // Under the offer, flush with the right margin, so it reads as the offer's own link.
     m_label5 =
-        AddLink(this, QStringLiteral("Label5"), QStringLiteral("Click here for more details"));
+        controls::AddLink(this, QStringLiteral("Label5"),
+                          QStringLiteral("Click here for more details"), linkFont, LinkColour);
     const int half = width / 2;
     y = PlaceLink(m_label5, left + half, y, width - half);
     if (m_label5->width() < width - half)
@@ -134,8 +122,8 @@ void frmAbout::createControls() {
     y += line->height() + look::Twips(Margin) / 2;
 
     const QRect button(WindowWidth - Margin - ButtonWidth, 0, ButtonWidth, ButtonHeight);
-    m_cmdOK = shared::AddButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), button,
-                                look::Font(8.25, true));
+    m_cmdOK = controls::AddButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), button,
+                                  look::Font(8.25, true), look::ButtonGrey);
     m_cmdOK->move(m_cmdOK->x(), y);
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -146,8 +134,14 @@ void frmAbout::createControls() {
     setFixedSize(look::Twips(WindowWidth), y);
 }
 
+void frmAbout::showModal() {
+    // Every showing starts as designed: the focus on OK.
+    m_cmdOK->setFocus();
+    exec();
+}
+
 void frmAbout::cmdOK_Click() {
-    RunStep([&] { accept(); });
+    accept();
 }
 
 void frmAbout::lblHomePage_Click() {
@@ -158,13 +152,15 @@ void frmAbout::Label5_Click() {
     modHelp::OpenWebPage(m_services, modHelp::FullBrandingPage());
 }
 
-void ShowAbout(Services& services, QWidget* caller) {
-    // Owned by the caller's window only so that it opens over it and hands the focus back
-    // to it; it blocks every window of the program all the same.
-    QPointer<frmAbout> about = new frmAbout(services, caller ? caller->window() : nullptr);
-    about->setWindowModality(Qt::ApplicationModal);
-    about->exec();
-    delete about; // already gone if its window took it along
+AboutWindow::AboutWindow(Services& services)
+    : m_services(services) {}
+
+AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::show() {
+    if (!m_window)
+        m_window = std::make_unique<frmAbout>(m_services);
+    m_window->showModal();
 }
 
 } // namespace lunetra

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QPushButton;
 
 namespace lunetra {
@@ -14,7 +16,11 @@ class Services;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(Services& services, QWidget* parent = nullptr);
+    explicit frmAbout(Services& services);
+
+    // Shows the window modally to the whole program, from its design state; returns once it
+    // has been closed.
+    void showModal();
 
 public slots:
     void cmdOK_Click();
@@ -30,8 +36,21 @@ private:
     QPushButton* m_cmdOK = nullptr;
 };
 
-// Shows a fresh About window over the caller's window, modal to the whole program, and
-// returns once it has been closed.
-void ShowAbout(Services& services, QWidget* caller);
+// The program's one About window, made on first use and kept for the next showing.
+class AboutWindow {
+public:
+    explicit AboutWindow(Services& services);
+    ~AboutWindow();
+    AboutWindow(const AboutWindow&) = delete;
+    AboutWindow& operator=(const AboutWindow&) = delete;
+
+    void show();
+    // The window once it exists.
+    frmAbout* window() const { return m_window.get(); }
+
+private:
+    Services& m_services;
+    std::unique_ptr<frmAbout> m_window;
+};
 
 } // namespace lunetra

@@ -1,9 +1,9 @@
 #include "ui/frmDisplay.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Menus.h"
-#include "ui/RunStep.h"
 #include "ui/Services.h"
 #include "ui/SharedParts.h"
 
@@ -22,13 +22,13 @@ const QString InitialReading = QStringLiteral(
     "You have a humane nature. But be careful not to make excuses when you are needed.");
 } // namespace
 
-frmDisplay::frmDisplay(Services& services, QWidget& mainWindow)
+frmDisplay::frmDisplay(Services& services, QWidget& mainWindow, AboutWindow& about)
     : WorkingWindow(services, QStringLiteral("frmDisplay"))
-    , m_mainWindow(mainWindow) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    , m_mainWindow(mainWindow)
+    , m_about(about) {
     createBands();
     createMenus();
-    QWidget::setTabOrder(m_cmdExit, m_cmdBack);
+    controls::SetTabOrder({m_cmdExit, m_cmdBack});
     m_cmdExit->setFocus();
     finishLayout(m_cmdExit);
 }
@@ -37,30 +37,31 @@ void frmDisplay::createBands() {
     QWidget* client = createClient(ClientWidth, ClientHeight);
 
     QFrame* top =
-        shared::AddPanel(client, QStringLiteral("Frame2"), {0, 0, ClientWidth, 855}, look::Band);
+        controls::AddPanel(client, QStringLiteral("Frame2"), {0, 0, ClientWidth, 855}, look::Band);
     m_label61 = shared::AddBanner(top);
 
-    QFrame* panel = shared::AddPanel(client, QStringLiteral("fraPowerSign"),
-                                     {0, 840, ClientWidth, 3255}, look::Background);
-    auto* intro = shared::AddLabel(panel, QStringLiteral("Label3"), shared::Introduction,
-                                   {60, 360, 7335, 855}, look::Font(8.25, true), look::Purple);
+    QFrame* panel = controls::AddPanel(client, QStringLiteral("fraPowerSign"),
+                                       {0, 840, ClientWidth, 3255}, look::Background);
+    auto* intro = controls::AddLabel(panel, QStringLiteral("Label3"), shared::Introduction,
+                                     {60, 360, 7335, 855}, look::Font(8.25, true), look::Purple);
     intro->setAlignment(Qt::AlignCenter);
-    m_lblIxionSign = shared::AddLabel(panel, QStringLiteral("lblIxionSign"), QString(),
-                                      {3060, 1320, 0, 0}, look::Font(9, true), Qt::black);
-    m_lblSignDesc = shared::AddLabel(panel, QStringLiteral("lblSignDesc"), InitialReading,
-                                     {240, 1800, 7095, 1335}, look::Font(8.25, true), look::Purple);
+    m_lblIxionSign = controls::AddLabel(panel, QStringLiteral("lblIxionSign"), QString(),
+                                        {3060, 1320, 0, 0}, look::Font(9, true), Qt::black);
+    m_lblSignDesc =
+        controls::AddLabel(panel, QStringLiteral("lblSignDesc"), InitialReading,
+                           {240, 1800, 7095, 1335}, look::Font(8.25, true), look::Purple);
     m_lblSignDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const QFont buttonFont = look::Font(8.25, true);
-    m_cmdExit = shared::AddButton(client, QStringLiteral("cmdExit"), QStringLiteral("&Exit"),
-                                  {0, 4160, 1215, 465}, buttonFont);
-    m_cmdBack = shared::AddButton(client, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
-                                  {1320, 4160, 6135, 465}, buttonFont);
+    m_cmdExit = controls::AddButton(client, QStringLiteral("cmdExit"), QStringLiteral("&Exit"),
+                                    {0, 4160, 1215, 465}, buttonFont, look::ButtonGrey);
+    m_cmdBack = controls::AddButton(client, QStringLiteral("cmdBack"), QStringLiteral("&Back"),
+                                    {1320, 4160, 6135, 465}, buttonFont, look::ButtonGrey);
     connect(m_cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
 
-    QFrame* bottom =
-        shared::AddPanel(client, QStringLiteral("Frame5"), {0, 4680, ClientWidth, 855}, look::Band);
+    QFrame* bottom = controls::AddPanel(client, QStringLiteral("Frame5"),
+                                        {0, 4680, ClientWidth, 855}, look::Band);
     const auto offers = shared::AddOfferLabels(bottom, {255, 160, 6945, 615});
     m_lblFullBrand = offers.fullBrand;
     m_lblCobrand = offers.cobrand;
@@ -71,7 +72,8 @@ void frmDisplay::createMenus() {
                             QStringLiteral("&Check for Software Update"),
                             QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")};
     CreateMenus(
-        *this, m_services, design, [this] { cmdBack_Click(); }, [this] { cmdExit_Click(); });
+        *this, m_services, m_about, design, [this] { cmdBack_Click(); },
+        [this] { cmdExit_Click(); });
     ConnectLinkLabels(m_services, m_label61, m_lblCobrand, m_lblFullBrand);
 }
 
@@ -86,9 +88,9 @@ void frmDisplay::setReading(const QString& reading) {
 }
 
 void frmDisplay::cmdBack_Click() {
-    RunStep([&] { close(); });
-    RunStep([&] { m_mainWindow.show(); });
-    RunStep([&] { m_services.hideExitWindow(); });
+    close();
+    m_mainWindow.show();
+    emit resuming();
 }
 
 void frmDisplay::cmdExit_Click() {

@@ -7,15 +7,16 @@ class QPushButton;
 
 namespace lunetra {
 
+class AboutWindow;
 class ClickableLabel;
 class Services;
 
-// The result window: the Ixion sign of the last lookup and its reading. It is made afresh
-// for every lookup and destroys itself when it closes.
+// The result window: the Ixion sign of the last lookup and its reading. The main window makes
+// it afresh for every lookup and lets it go when it closes.
 class frmDisplay : public WorkingWindow {
     Q_OBJECT
 public:
-    frmDisplay(Services& services, QWidget& mainWindow);
+    frmDisplay(Services& services, QWidget& mainWindow, AboutWindow& about);
 
     void setSign(const QString& sign);
     void setReading(const QString& reading);
@@ -29,6 +30,7 @@ private:
     void createMenus();
 
     QWidget& m_mainWindow;
+    AboutWindow& m_about;
     QLabel* m_lblIxionSign = nullptr;
     QLabel* m_lblSignDesc = nullptr;
     QPushButton* m_cmdExit = nullptr;

@@ -3,6 +3,7 @@
 #include "sign/SignReadings.h"
 #include "sign/modPlanetSign.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/EntryRules.h"
 #include "ui/Look.h"
 #include "ui/Menus.h"
@@ -11,6 +12,7 @@
 #include "ui/SharedParts.h"
 #include "ui/Text.h"
 #include "ui/TypedCharacter.h"
+#include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
 
 #include <QComboBox>
@@ -30,7 +32,8 @@ constexpr int ClientHeight = 5910;
 } // namespace
 
 frmMain::frmMain(Services& services)
-    : WorkingWindow(services, QStringLiteral("frmMain")) {
+    : WorkingWindow(services, QStringLiteral("frmMain"))
+    , m_about(std::make_unique<AboutWindow>(services)) {
     createBands();
     createMenus();
     setTabOrder();
@@ -39,38 +42,33 @@ frmMain::frmMain(Services& services)
     finishLayout(m_cmdExit);
 }
 
-frmMain::~frmMain() {
-    delete m_display;
-}
-
-frmDisplay* frmMain::resultWindow() const {
-    return m_display;
-}
+frmMain::~frmMain() = default;
 
 void frmMain::createBands() {
     QWidget* client = createClient(ClientWidth, ClientHeight);
 
     QFrame* top =
-        shared::AddPanel(client, QStringLiteral("Frame2"), {0, 0, ClientWidth, 855}, look::Band);
+        controls::AddPanel(client, QStringLiteral("Frame2"), {0, 0, ClientWidth, 855}, look::Band);
     m_label61 = shared::AddBanner(top);
 
-    QFrame* middle = shared::AddPanel(client, QStringLiteral("Frame1"), {0, 840, ClientWidth, 4215},
-                                      look::Background);
-    auto* intro = shared::AddLabel(middle, QStringLiteral("Label3"), shared::Introduction,
-                                   {60, 120, 7335, 1095}, look::Font(8.25, true), look::Purple);
+    QFrame* middle = controls::AddPanel(client, QStringLiteral("Frame1"),
+                                        {0, 840, ClientWidth, 4215}, look::Background);
+    auto* intro = controls::AddLabel(middle, QStringLiteral("Label3"), shared::Introduction,
+                                     {60, 120, 7335, 1095}, look::Font(8.25, true), look::Purple);
     intro->setAlignment(Qt::AlignCenter);
-    QFrame* entry = shared::AddPanel(middle, QStringLiteral("Picture1"), {735, 1320, 6015, 1575},
-                                     look::Background);
+    QFrame* entry = controls::AddPanel(middle, QStringLiteral("Picture1"), {735, 1320, 6015, 1575},
+                                       look::Background);
     createEntryPanel(entry);
-    m_cmdNext = shared::AddButton(middle, QStringLiteral("cmdNext"),
-                                  QStringLiteral("Find My &Ixion Astrology Sign"),
-                                  {735, 3180, 6015, 615}, look::Font(9, true));
+    m_cmdNext = controls::AddButton(middle, QStringLiteral("cmdNext"),
+                                    QStringLiteral("Find My &Ixion Astrology Sign"),
+                                    {735, 3180, 6015, 615}, look::Font(9, true), look::ButtonGrey);
     connect(m_cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
 
-    QFrame* bottom =
-        shared::AddPanel(client, QStringLiteral("Frame5"), {0, 5040, ClientWidth, 855}, look::Band);
-    m_cmdExit = shared::AddButton(bottom, QStringLiteral("cmdExit"), QStringLiteral("&Exit"),
-                                  {6105, 195, 1260, 465}, look::Font(8.25, true));
+    QFrame* bottom = controls::AddPanel(client, QStringLiteral("Frame5"),
+                                        {0, 5040, ClientWidth, 855}, look::Band);
+    m_cmdExit =
+        controls::AddButton(bottom, QStringLiteral("cmdExit"), QStringLiteral("&Exit"),
+                            {6105, 195, 1260, 465}, look::Font(8.25, true), look::ButtonGrey);
     connect(m_cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     const auto offers = shared::AddOfferLabels(bottom, {120, 120, 5865, 615});
     m_lblFullBrand = offers.fullBrand;
@@ -83,33 +81,32 @@ void frmMain::createMenus() {
                             QStringLiteral("Check for Software &Update"),
                             QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")};
     CreateMenus(
-        *this, m_services, design, [this] { cmdNext_Click(); }, [this] { cmdExit_Click(); });
+        *this, m_services, *m_about, design, [this] { cmdNext_Click(); },
+        [this] { cmdExit_Click(); });
     ConnectLinkLabels(m_services, m_label61, m_lblCobrand, m_lblFullBrand);
 }
 
 void frmMain::createEntryPanel(QWidget* panel) {
     const QFont boldUnderlined = look::Font(8.25, true, true);
     const QFont underlined = look::Font(8.25, false, true);
-    auto* nameLabel = shared::AddLabel(panel, QStringLiteral("Label1"), QStringLiteral("Name"),
-                                       {240, 330, 0, 0}, boldUnderlined, Qt::black);
-    shared::AddLabel(panel, QStringLiteral("Label5"), QStringLiteral("Date"), {1920, 720, 0, 0},
-                     underlined, Qt::black);
-    shared::AddLabel(panel, QStringLiteral("Label7"), QStringLiteral("Month"), {3240, 720, 0, 0},
-                     underlined, Qt::black);
-    shared::AddLabel(panel, QStringLiteral("Label6"), QStringLiteral("Year"), {4680, 720, 0, 0},
-                     underlined, Qt::black);
+    auto* nameLabel = controls::AddLabel(panel, QStringLiteral("Label1"), QStringLiteral("Name"),
+                                         {240, 330, 0, 0}, boldUnderlined, Qt::black);
+    controls::AddLabel(panel, QStringLiteral("Label5"), QStringLiteral("Date"), {1920, 720, 0, 0},
+                       underlined, Qt::black);
+    controls::AddLabel(panel, QStringLiteral("Label7"), QStringLiteral("Month"), {3240, 720, 0, 0},
+                       underlined, Qt::black);
+    controls::AddLabel(panel, QStringLiteral("Label6"), QStringLiteral("Year"), {4680, 720, 0, 0},
+                       underlined, Qt::black);
     auto* birthLabel =
-        shared::AddLabel(panel, QStringLiteral("Label2"), QStringLiteral("Date Of Birth"),
-                         {240, 1020, 0, 0}, boldUnderlined, Qt::black);
+        controls::AddLabel(panel, QStringLiteral("Label2"), QStringLiteral("Date Of Birth"),
+                           {240, 1020, 0, 0}, boldUnderlined, Qt::black);
 
     const QFont entryFont = look::Font(8.25, true);
-    m_txtName = new QLineEdit(panel);
-    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName = controls::AddTextBox(panel, QStringLiteral("txtName"), QString(),
+                                     {1680, 240, 3735, 0}, tr("Name"));
     m_txtName->setFont(entryFont);
-    m_txtName->setGeometry(look::Twips(1680), look::Twips(240), look::Twips(3735),
-                           m_txtName->sizeHint().height());
+    m_txtName->resize(m_txtName->width(), m_txtName->sizeHint().height());
     look::Paint(m_txtName, look::Background, look::Purple);
-    m_txtName->setAccessibleName(tr("Name"));
     // Every typed character must reach the key filter, composed ones included.
     m_txtName->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_txtName->installEventFilter(this);
@@ -133,29 +130,19 @@ void frmMain::createEntryPanel(QWidget* panel) {
 }
 
 void frmMain::setTabOrder() {
-    QWidget* order[] = {m_txtName, m_cboDate, m_cboMonth, m_cboYear, m_cmdNext, m_cmdExit};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    controls::SetTabOrder({m_txtName, m_cboDate, m_cboMonth, m_cboYear, m_cmdNext, m_cmdExit});
 }
 
 void frmMain::Form_Load() {
-    RunStep([&] {
-        for (int day = 1; day <= 31; ++day)
-            m_cboDate->addItem(QString::number(day));
-    });
-    RunStep([&] {
-        for (std::string_view month : modPlanetSign::MonthNames)
-            m_cboMonth->addItem(FromView(month));
-    });
-    RunStep([&] {
-        for (int year = modPlanetSign::FirstYear; year <= modPlanetSign::LastYear; ++year)
-            m_cboYear->addItem(QString::number(year));
-    });
-    RunStep([&] {
-        m_cboDate->setCurrentIndex(0);
-        m_cboMonth->setCurrentIndex(0);
-        m_cboYear->setCurrentIndex(0);
-    });
+    for (int day = 1; day <= 31; ++day)
+        m_cboDate->addItem(QString::number(day));
+    for (std::string_view month : modPlanetSign::MonthNames)
+        m_cboMonth->addItem(FromView(month));
+    for (int year = modPlanetSign::FirstYear; year <= modPlanetSign::LastYear; ++year)
+        m_cboYear->addItem(QString::number(year));
+    m_cboDate->setCurrentIndex(0);
+    m_cboMonth->setCurrentIndex(0);
+    m_cboYear->setCurrentIndex(0);
 }
 
 bool frmMain::Validate() {
@@ -184,17 +171,27 @@ void frmMain::cmdNext_Click() {
                                      m_cboMonth->currentText().toStdString(),
                                      m_cboDate->currentText().toStdString());
     });
-    const QString sign = QString::fromStdString(modPlanetSign::ComputedSign());
-    RunStep([&] {
-        if (!m_display)
-            m_display = new frmDisplay(m_services, *this);
-        if (const auto reading = FindReading(modPlanetSign::ComputedSign()))
-            m_display->setReading(FromView(*reading));
-    });
-    RunStep([&] { m_display->setSign(sign); });
-    RunStep([&] { hide(); });
-    RunStep([&] { m_services.hideExitWindow(); });
-    RunStep([&] { m_display->show(); });
+    if (!m_display) {
+        m_display = std::make_unique<frmDisplay>(m_services, *this, *m_about);
+        connect(m_display.get(), &WorkingWindow::leaving, this, &frmMain::frmDisplay_Unload);
+        connect(m_display.get(), &WorkingWindow::resuming, this, &WorkingWindow::resuming);
+    }
+    const std::string& sign = modPlanetSign::ComputedSign();
+    if (const auto reading = FindReading(sign))
+        m_display->setReading(FromView(*reading));
+    m_display->setSign(QString::fromStdString(sign));
+    hide();
+    emit resuming();
+    m_display->show();
+}
+
+void frmMain::frmDisplay_Unload() {
+    // The result window is closing from inside its own handler: it goes once that is done,
+    // and a lookup made before then gets a window of its own. Once let go, its closing is no
+    // unload of ours.
+    disconnect(m_display.get(), &WorkingWindow::leaving, this, &frmMain::frmDisplay_Unload);
+    m_display.release()->deleteLater();
+    emit leaving();
 }
 
 void frmMain::cmdExit_Click() {

@@ -2,7 +2,7 @@
 
 #include "ui/WorkingWindow.h"
 
-#include <QPointer>
+#include <memory>
 
 class QComboBox;
 class QLineEdit;
@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace lunetra {
 
+class AboutWindow;
 class ClickableLabel;
 class Services;
 class frmDisplay;
@@ -24,8 +25,8 @@ public:
     // The two offer labels that share one place in the bottom band.
     ClickableLabel* fullBrandLabel() const { return m_lblFullBrand; }
     ClickableLabel* cobrandLabel() const { return m_lblCobrand; }
-    // The result window of the last lookup while it is open.
-    frmDisplay* resultWindow() const;
+    // The result window of the last lookup while it is loaded.
+    frmDisplay* resultWindow() const { return m_display.get(); }
 
 public slots:
     void cmdNext_Click();
@@ -42,6 +43,7 @@ private:
     void Form_Load();
     bool txtName_KeyPress(QKeyEvent* event);
     bool Validate();
+    void frmDisplay_Unload();
 
     QLineEdit* m_txtName = nullptr;
     QComboBox* m_cboDate = nullptr;
@@ -52,7 +54,9 @@ private:
     ClickableLabel* m_label61 = nullptr;
     ClickableLabel* m_lblFullBrand = nullptr;
     ClickableLabel* m_lblCobrand = nullptr;
-    QPointer<frmDisplay> m_display;
+    std::unique_ptr<AboutWindow> m_about;
+    // The result window is this window's alone: made for each lookup, let go when it unloads.
+    std::unique_ptr<frmDisplay> m_display;
 };
 
 } // namespace lunetra

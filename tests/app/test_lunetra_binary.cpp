@@ -44,10 +44,10 @@ class LunetraBinaryTest : public QObject {
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         return env;
     }
-    QProcess* launch() {
+    QProcess* launch(const QStringList& arguments = {}) {
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(environment());
-        process->start(Lunetra, {});
+        process->start(Lunetra, arguments);
         process->waitForStarted(5000);
         started.push_back(std::move(process));
         return started.back().get();
@@ -211,6 +211,14 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
         QVERIFY(!waitForWindow(first, QStringLiteral("Lunetra v1.0")).isEmpty());
         QCOMPARE(settingsText(), settingsBefore);
+    }
+
+    void itReadsNoCommandLineNotEvenQtsOptions() {
+        QProcess* lunetra = launch({QStringLiteral("-qwindowtitle"), QStringLiteral("Renamed"),
+                                    QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        QVERIFY2(!waitForWindow(lunetra, QStringLiteral("Lunetra v1.0")).isEmpty(),
+                 "no main window on the display, under its own title");
+        QVERIFY(visibleWindows(lunetra, QStringLiteral("Renamed")).isEmpty());
     }
 
     void aKilledInstanceDoesNotBlockTheNextStart() {

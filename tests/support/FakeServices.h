@@ -31,7 +31,6 @@ public:
                                            std::chrono::day{5}};
     std::deque<double> draws; // next random draws; 0 when empty
     int seeds = 0;
-    std::vector<std::string> exitWindowRequests; // "show" and "hide", in order
     int processEnds = 0;
 
     MessageAnswer showMessage(const QString& text, MessageIcon icon,
@@ -65,8 +64,6 @@ public:
         draws.pop_front();
         return draw;
     }
-    void showExitWindow() override { exitWindowRequests.push_back("show"); }
-    void hideExitWindow() override { exitWindowRequests.push_back("hide"); }
     void endProcess() override { ++processEnds; }
 
     QStringList messageTexts() const {

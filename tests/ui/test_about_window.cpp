@@ -20,22 +20,26 @@ private slots:
         const QString ad = "Home Business Opportunity. Start your own Internet business and "
                            "make money online. Get this software fully branded for your website.";
         const QString link = "Click here to visit " + QString::fromUtf8(modHelp::MakerHomePage());
-        // The caption, then Label2, Label1, lblHomePage, Label6, Label5 and cmdOK.
+        // The caption, the focused control, then Label2, Label1, lblHomePage, Label6, Label5
+        // and cmdOK.
         const QStringList expected = {
-            "Lunetra v1.0", "Lunetra v1.0", intro, link, ad, "Click here for more details", "&OK"};
+            "Lunetra v1.0", "cmdOK", "Lunetra v1.0", intro, link, ad, "Click here for more details",
+            "&OK"};
         test::FakeServices services;
+        AboutWindow about(services);
+        QVERIFY(!about.window()); // made on first use
         for (int showing = 0; showing < 2; ++showing) {
             QStringList shown;
             QTimer::singleShot(0, [&] {
-                QWidget* about = QApplication::activeModalWidget();
-                QVERIFY(about);
-                about->close(); // first, so that a failed check cannot leave it open
-                QCOMPARE(about->windowModality(), Qt::ApplicationModal);
-                shown << about->windowTitle();
+                QWidget* modal = QApplication::activeModalWidget();
+                QVERIFY(modal && modal == about.window());
+                modal->close(); // first, so that a failed check cannot leave it open
+                QCOMPARE(modal->windowModality(), Qt::ApplicationModal);
+                shown << modal->windowTitle() << modal->focusWidget()->objectName();
                 for (auto name : {"Label2", "Label1", "lblHomePage", "Label6", "Label5", "cmdOK"})
-                    shown << about->findChild<QWidget*>(name)->property("text").toString();
+                    shown << modal->findChild<QWidget*>(name)->property("text").toString();
             });
-            ShowAbout(services, nullptr);
+            about.show();
             QCOMPARE(shown, expected);
         }
     }

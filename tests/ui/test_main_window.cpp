@@ -10,17 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace lunetra;
-using Requests = std::vector<std::string>;
-
-namespace {
-const QString OnlyLetters = QStringLiteral("Please Enter only Letters");
-const QString NoName = QStringLiteral("Please Enter Your Name");
-const QString WrongFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString WrongDay31 = QStringLiteral("Please Enter Correct Date Or Month !");
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -51,23 +44,20 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void cleanup() { window.reset(); }
+    void cleanup() {
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     void startsOnFirstOfJanuary1900WithTheFocusOnTheName() {
-        QCOMPARE(child<QComboBox>(QStringLiteral("cboDate"))->count(), 31);
-        QCOMPARE(child<QComboBox>(QStringLiteral("cboMonth"))->itemText(11),
-                 QStringLiteral("December"));
-        QCOMPARE(child<QComboBox>(QStringLiteral("cboYear"))->count(), 119);
         QCOMPARE(text("cboDate") + text("cboMonth") + text("cboYear"),
                  QStringLiteral("1January1900"));
+        QCOMPARE(child<QComboBox>(QStringLiteral("cboYear"))->count(), 119);
         QVERIFY(!child<QComboBox>(QStringLiteral("cboYear"))->isEditable());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Lunetra v1.0"));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         // The co-branding offer lies on top of the full-branding one.
         auto* cobrand = child<ClickableLabel>(QStringLiteral("lblCobrand"));
         QCOMPARE(window->childAt(cobrand->mapTo(window.get(), cobrand->rect().center())), cobrand);
-        QVERIFY(cobrand->text().contains(
-            QStringLiteral("site's name &  link here. See \"Help\" for details.Click")));
         for (const char* next : {"cboDate", "cboMonth", "cboYear", "cmdNext", "cmdExit"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
@@ -93,11 +83,9 @@ private slots:
         QTest::addColumn<QString>("text");
         const int none = Qt::NoModifier, control = Qt::ControlModifier;
         QTest::newRow("digit") << int(Qt::Key_7) << none << "7";
-        QTest::newRow("hyphen") << int(Qt::Key_Minus) << none << "-";
         QTest::newRow("accented letter") << int(Qt::Key_Eacute) << none << "é";
         QTest::newRow("Ctrl+C from X11") << int(Qt::Key_C) << control << "\x03";
         QTest::newRow("Ctrl+V from X11") << int(Qt::Key_V) << control << "\x16";
-        QTest::newRow("Ctrl+X from X11") << int(Qt::Key_X) << control << "\x18";
         QTest::newRow("Ctrl+V with its letter") << int(Qt::Key_V) << control << "v";
         QTest::newRow("Ctrl+X without text") << int(Qt::Key_X) << control << "";
     }
@@ -111,42 +99,21 @@ private slots:
         QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
         QApplication::sendEvent(name(), &press);
         QCOMPARE(name()->text(), QStringLiteral("ANN"));
-        QCOMPARE(services->messageTexts(), QStringList{OnlyLetters});
+        QCOMPARE(services->messageTexts(), QStringList{"Please Enter only Letters"});
         QCOMPARE(services->messages.back().icon, MessageIcon::Information);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("PASTED"));
     }
 
-    void validation_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("empty name, 31 February") << "" << 31 << "February" << 1950 << NoName;
-        QTest::newRow("a name of spaces") << "   " << 1 << "January" << 1900 << "";
-        QTest::newRow("29 February 1900") << "A" << 29 << "February" << 1900 << "";
-        QTest::newRow("29 February 1901") << "A" << 29 << "February" << 1901 << WrongFebruary;
-        QTest::newRow("30 February 2000") << "A" << 30 << "February" << 2000 << WrongFebruary;
-        QTest::newRow("31 April") << "A" << 31 << "April" << 1950 << WrongDay31;
-        QTest::newRow("31 November") << "A" << 31 << "November" << 1950 << WrongDay31;
-        QTest::newRow("30 April") << "A" << 30 << "April" << 1950 << "";
-        QTest::newRow("31 May") << "A" << 31 << "May" << 1950 << "";
-    }
-    void validation() {
-        QFETCH(QString, typed);
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(int, year);
-        QFETCH(QString, message);
+    void aRefusedEntryKeepsTheWindowAsItWas() {
+        // The name is checked before the date, and its message sends the focus to the name.
         child(QStringLiteral("cmdExit"))->setFocus();
-        enter(typed, day, month, year);
+        enter(QString(), 31, QStringLiteral("February"), 1950);
+        enter(QStringLiteral("A"), 31, QStringLiteral("April"), 1950);
         QCOMPARE(services->messageTexts(),
-                 message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(window->isVisible(), !message.isEmpty());
-        QCOMPARE(window->resultWindow() != nullptr, message.isEmpty());
-        QCOMPARE(text("cboDate"), QString::number(day)); // entries kept
-        if (message == NoName)
-            QCOMPARE(QApplication::focusWidget(), name());
+                 (QStringList{"Please Enter Your Name", "Please Enter Correct Date Or Month !"}));
+        QCOMPARE(QApplication::focusWidget(), name());
+        QVERIFY(window->isVisible() && !window->resultWindow());
+        QCOMPARE(text("cboDate") + text("cboMonth"), QStringLiteral("31April"));
     }
 
     void enterAndEscape_data() {
@@ -155,8 +122,6 @@ private slots:
         QTest::addColumn<bool>("finds");
         QTest::newRow("Enter in the name box") << "txtName" << int(Qt::Key_Return) << false;
         QTest::newRow("keypad Enter on a list") << "cboMonth" << int(Qt::Key_Enter) << false;
-        QTest::newRow("Escape in the name box") << "txtName" << int(Qt::Key_Escape) << false;
-        QTest::newRow("Escape on a list") << "cboYear" << int(Qt::Key_Escape) << false;
         QTest::newRow("Escape on the find button") << "cmdNext" << int(Qt::Key_Escape) << false;
         QTest::newRow("Enter on the find button") << "cmdNext" << int(Qt::Key_Return) << true;
     }
@@ -164,34 +129,41 @@ private slots:
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(bool, finds);
+        QSignalSpy leaving(window.get(), &WorkingWindow::leaving);
         name()->setText(QStringLiteral("ANN"));
         child(focus)->setFocus();
         QTest::keyClick(child(focus), Qt::Key(key));
         QVERIFY(!window->isVisible());
         QCOMPARE(window->resultWindow() != nullptr, finds);
-        QCOMPARE(services->exitWindowRequests, Requests{finds ? "hide" : "show"});
-        QCOMPARE(services->processEnds, 0);
+        QCOMPARE(leaving.count(), finds ? 0 : 1);
     }
 
-    void backKeepsTheEntryAndASecondLookupShowsOnlyTheNewSign() {
+    void exitIsTheDefaultButtonOfBothWindows() {
+        enter(QStringLiteral("ANN"), 1, QStringLiteral("May"), 1950);
+        for (QWidget* shown :
+             {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->resultWindow())}) {
+            for (auto* button : shown->findChildren<QPushButton*>())
+                QCOMPARE(button->isDefault(), button->objectName() == QLatin1String("cmdExit"));
+        }
+    }
+
+    void backKeepsTheEntryAndEachLookupShowsOnlyItsOwnSign() {
         enter(QStringLiteral("ANN LEE"), 20, QStringLiteral("October"), 1904);
         QPointer<frmDisplay> first = window->resultWindow();
         QVERIFY(first->isVisible() && !window->isVisible());
         QCOMPARE(shown("lblIxionSign"), QStringLiteral("Leo"));
-        QCOMPARE(shown("lblSignDesc"),
-                 QStringLiteral("You will take the lead role in bringing about "
-                                "change which may be for the good or bad of the society."));
+        QVERIFY(shown("lblSignDesc").startsWith(QStringLiteral("You will take the lead role")));
         child<QPushButton>(QStringLiteral("cmdBack"), first)->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!first && window->isVisible());
+        QVERIFY(window->isVisible() && !window->resultWindow());
         QCOMPARE(name()->text() + text("cboDate") + text("cboMonth") + text("cboYear"),
                  QStringLiteral("ANN LEE20October1904"));
-        // The exit window that closing brought up is hidden again at once.
-        QCOMPARE(services->exitWindowRequests, (Requests{"hide", "show", "hide"}));
+        // A lookup before the closed window is gone shows a window of its own, which stays.
         enter(QStringLiteral("ANN LEE"), 21, QStringLiteral("October"), 1904);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        QVERIFY(window->resultWindow() && window->resultWindow()->isVisible());
         QCOMPARE(shown("lblIxionSign"), QStringLiteral("Virgo"));
         QCOMPARE(shown("lblSignDesc"), QStringLiteral("This will be a period of great anxiety."));
-        QCOMPARE(services->processEnds, 0);
     }
 
     void resultWindowKeys_data() {
@@ -211,12 +183,8 @@ private slots:
         if (onBack)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QVERIFY(!result || !result->isVisible());
-        const bool back = onBack && key == Qt::Key_Return;
-        QCOMPARE(window->isVisible(), back);
-        const Requests expected =
-            back ? Requests{"hide", "show", "hide"} : Requests{"hide", "show"};
-        QCOMPARE(services->exitWindowRequests, expected);
+        QVERIFY(!result->isVisible() && !window->resultWindow());
+        QCOMPARE(window->isVisible(), onBack && key == Qt::Key_Return);
     }
 };
 

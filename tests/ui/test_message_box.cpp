@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +60,24 @@ private slots:
             QCOMPARE(shownButtons, QMessageBox::Yes | QMessageBox::No);
             QCOMPARE(shownDefault, QMessageBox::Yes);
         }
+    }
+
+    void aWindowThatGoesWhileItsBoxIsUpTakesTheBoxAlong() {
+        auto* window = new QWidget;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QPointer<QMessageBox> seen;
+        bool shown = false;
+        QTimer::singleShot(0, this, [&] {
+            seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            shown = seen && seen->parent() == window;
+            delete window;
+        });
+        const auto given = ShowMessageBox(QStringLiteral("Going"), MessageIcon::Information,
+                                          MessageButtons::YesNo);
+        QVERIFY(shown);
+        QCOMPARE(given, MessageAnswer::No);
+        QVERIFY(!seen);
     }
 };
 

@@ -1,0 +1,94 @@
+#include "ui/Controls.h"
+
+#include "ui/ClickableLabel.h"
+#include "ui/Look.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lunetra::controls {
+
+namespace {
+QRect Place(const QRect& twips) {
+    return look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+} // namespace
+
+QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const QColor& colour) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setGeometry(Place(twips));
+    look::Paint(panel, colour);
+    return panel;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                 const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    look::SetTextColour(label, colour);
+    return label;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
+                 const QFont& font, const QColor& colour) {
+    QLabel* label = AddLabel(parent, name, text, font, colour);
+    if (twips.height() > 0) {
+        label->setWordWrap(true);
+        label->setGeometry(Place(twips));
+    } else {
+        label->move(look::Twips(twips.x()), look::Twips(twips.y()));
+        label->adjustSize();
+    }
+    return label;
+}
+
+ClickableLabel* AddLink(QWidget* parent, const QString& name, const QString& caption,
+                        const QFont& font, const QColor& colour) {
+    auto* link = new ClickableLabel(name, caption, parent);
+    link->setFont(font);
+    look::SetTextColour(link, colour);
+    link->adjustSize();
+    return link;
+}
+
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& twips, const QFont& font, const QColor& face) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setGeometry(Place(twips));
+    if (face.isValid()) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, face);
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        button->setPalette(palette);
+    }
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
+                      const QString& accessibleName) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setGeometry(Place(twips));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace lunetra::controls
