@@ -1,6 +1,8 @@
 #include "app/Lifecycle.h"
 #include "app/ProductionServices.h"
 #include "platform/Process.h"
+#include "ui/Look.h"
+#include "ui/Style.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -22,8 +24,8 @@ int main(int, char* argv[]) {
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
     // The colours of the windows hold in this style on every platform.
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/lunetra/lunetra-32.png")));
+    QApplication::setStyle(new lunetra::Style);
+    QApplication::setWindowIcon(QIcon(lunetra::look::AppIcon()));
     // Closing a working window brings up the exit window; only that one ends Lunetra.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,6 +1,7 @@
 #include "ui/Look.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QScreen>
 #include <QWidget>
 
@@ -42,6 +43,12 @@ void SetTextColour(QWidget* widget, const QColor& text) {
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
+}
+
+QPixmap AppIcon() {
+    QImageReader reader(QStringLiteral(":/lunetra/lunetra-32.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 void SetFixedWindowFlags(QWidget* window) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 
 class QWidget;
@@ -29,6 +30,10 @@ QFont Font(qreal points, bool bold = false, bool underline = false);
 // Fills the widget with a background colour and, where given, sets its text colour.
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());
 void SetTextColour(QWidget* widget, const QColor& text);
+
+// Lunetra's 32 by 32 icon. It is read as PNG outright: letting Qt guess would load every image
+// plug-in it has, to ask each whether it reads PNG too.
+QPixmap AppIcon();
 
 // A window of fixed size with a close box but neither a minimise nor a maximise button.
 void SetFixedWindowFlags(QWidget* window);

@@ -17,7 +17,6 @@
 namespace lunetra {
 
 namespace {
-const QString IconPath = QStringLiteral(":/lunetra/lunetra-32.png");
 constexpr int IconSize = 32;
 
 // Layout in twips, as the other windows are laid out.
@@ -58,7 +57,7 @@ frmAbout::frmAbout(Services& services)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
-    setWindowIcon(QIcon(IconPath));
+    setWindowIcon(QIcon(look::AppIcon()));
     setFont(look::Font(8.25));
     look::Paint(this, look::Background);
     setWindowModality(Qt::ApplicationModal);
@@ -72,7 +71,7 @@ void frmAbout::createControls() {
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(QPixmap(IconPath));
+    picIcon->setPixmap(look::AppIcon());
     picIcon->setGeometry(left, y, IconSize, IconSize);
 
     QLabel* title =
