@@ -25,6 +25,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <variant>
 
@@ -95,6 +96,7 @@ QLineEdit* AddTextBox(QWidget* parent, const QString& name, std::string_view tex
     box->setObjectName(name);
     box->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     box->setAccessibleName(accessibleName);
+    box->setMaxLength(std::numeric_limits<int>::max()); // what is pasted is sent whole
     return box;
 }
 

@@ -7,16 +7,22 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
 int main(int argc, char* argv[]) {
+    const std::string noDisplay =
+        std::string("Lunetra needs a graphical display and found none; to run it without one, "
+                    "use: xvfb-run -a ") +
+        (argc > 0 && argv[0] != nullptr ? argv[0] : "lunetra");
     if (!lunetra::platform::HasDisplay()) {
-        std::fprintf(stderr,
-                     "Lunetra needs a graphical display and found none; to run it without one, "
-                     "use: xvfb-run -a %s\n",
-                     argv[0]);
+        std::fprintf(stderr, "%s\n", noDisplay.c_str());
         return 1;
     }
+    // A display that is named but cannot be reached is told in the same one line.
+    std::optional<lunetra::platform::DisplayFailureExit> displayCheck(std::in_place, noDisplay);
     QApplication application(argc, argv);
+    displayCheck.reset();
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lunetra/lunetra-32.png")));

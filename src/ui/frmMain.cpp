@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
 #include <stdexcept>
 
 namespace lunetra {
@@ -110,6 +111,7 @@ void frmMain::createEntryPanel(QWidget* panel) {
                            m_txtName->sizeHint().height());
     look::Paint(m_txtName, look::Background, look::Purple);
     m_txtName->setAccessibleName(tr("Name"));
+    m_txtName->setMaxLength(std::numeric_limits<int>::max()); // a name has no length limit
     // Every typed character must reach the key filter, composed ones included.
     m_txtName->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_txtName->installEventFilter(this);
