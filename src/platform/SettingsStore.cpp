@@ -254,13 +254,12 @@ std::string DecodeValue(std::string_view raw) {
             trimmable = 0;
             static constexpr std::string_view Hex = "0123456789abcdef";
             if (e == 'x') {
-                std::size_t digits = 0;
                 unsigned long code = 0;
-                for (; digits < 4 && i + 1 < raw.size(); ++digits, ++i) {
+                for (; i + 1 < raw.size(); ++i) {
                     const auto at = Hex.find(char(std::tolower((unsigned char)raw[i + 1])));
                     if (at == std::string_view::npos)
                         break;
-                    code = code * 16 + at;
+                    code = (code * 16 + at) & 0xFFFF; // as many digits as follow, as Qt reads
                 }
                 AppendUtf8(value, code);
                 continue;
@@ -282,36 +281,23 @@ std::string DecodeValue(std::string_view raw) {
 std::string EncodeValue(std::string_view value) {
     std::string out = value.rfind('@', 0) == 0 ? "@" : "";
     bool plain = true;
+    bool afterHex = false; // a hex digit right after a "\\x" escape would be read as part of it
     for (const char c : value) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '"':
-            out += "\\\"";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\0':
-            out += "\\0";
-            break;
-        default:
-            if ((unsigned char)c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\x%x", unsigned(c));
-                out += escaped;
-            } else {
-                plain = plain && c != ';' && c != ',' && c != '=' && c != '#';
-                out += c;
-            }
+        static constexpr std::string_view Short = "\\\"\n\r\t", Letter = "\\\"nrt";
+        const bool hexDigit = std::isxdigit((unsigned char)c) != 0;
+        if (const auto at = Short.find(c); at != std::string_view::npos) {
+            (out += '\\') += Letter[at];
+        } else if ((unsigned char)c < 0x20 || (afterHex && hexDigit)) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%x", unsigned((unsigned char)c));
+            out += escaped;
+            afterHex = true;
+            continue;
+        } else {
+            plain = plain && c != ';' && c != ',' && c != '=' && c != '#';
+            out += c;
         }
+        afterHex = false;
     }
     if (!value.empty() && (value.front() == ' ' || value.back() == ' '))
         plain = false;

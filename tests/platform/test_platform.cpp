@@ -79,7 +79,7 @@ private slots:
     void settingsStoreSharesItsFormatWithQt() {
         const std::string path = dir.filePath("s.ini").toStdString();
         for (const char* value : {"2024-01-02", "Zoë \"q\" a, b\\\r\n[Settings] k=v;#", "@lead",
-                                  " spaced ", "", "tab\there=1"}) {
+                                  " spaced ", "", "tab\there=1\x01" "a"}) {
             QFile::remove(QString::fromStdString(path));
             QSettings(QString::fromStdString(path), QSettings::IniFormat)
                 .setValue("Settings/Qt", QString::fromUtf8(value));
