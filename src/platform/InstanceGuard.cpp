@@ -149,9 +149,10 @@ bool InstanceGuard::isFirstInstance() {
                 ::close(fd);
         }
         // A folder, a link, a FIFO, a device or a file of someone else's in this user's own
-        // folder: no instance of ours. It is cleared away and the lock made afresh.
-        if (::unlink(m_path.c_str()) != 0)
-            ::rmdir(m_path.c_str());
+        // folder: no instance of ours. It is cleared away (a folder that is not empty is
+        // moved aside) and the lock made afresh.
+        if (::unlink(m_path.c_str()) != 0 && ::rmdir(m_path.c_str()) != 0)
+            ::rename(m_path.c_str(), (m_path + ".left-" + std::to_string(::getpid())).c_str());
     }
     return true; // no lock can be made here: that must not keep the user out
 }

@@ -201,7 +201,7 @@ private slots:
                  return f.open(QIODevice::WriteOnly) && f.write("\0\xff 99999\nx", 10) == 10 &&
                         f.setPermissions({});
              }},
-            {"folder", [](const QString& p) { return QDir().mkpath(p); }},
+            {"folder", [](const QString& p) { return QDir().mkpath(p + "/x"); }},
             {"dangling link", [](const QString& p) { return QFile::link("none", p); }},
             {"link to a file",
              [&](const QString& p) { return QFile::link(outside.fileName(), p); }},
