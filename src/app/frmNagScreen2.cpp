@@ -25,6 +25,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <variant>
 

@@ -9,20 +9,27 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
-int main(int, char* argv[]) {
+int main(int argc, char* argv[]) {
+    const std::string noDisplay =
+        std::string("Lunetra needs a graphical display and found none; to run it without one, "
+                    "use: xvfb-run -a ") +
+        (argc > 0 && argv[0] != nullptr ? argv[0] : "lunetra");
     if (!lunetra::platform::HasDisplay()) {
-        std::fprintf(stderr,
-                     "Lunetra needs a graphical display and found none; to run it without one, "
-                     "use: xvfb-run -a %s\n",
-                     argv[0]);
+        std::fprintf(stderr, "%s\n", noDisplay.c_str());
         return 1;
     }
+    // A display that is named but cannot be reached is told in the same one line.
+    std::optional<lunetra::platform::DisplayFailureExit> displayCheck(std::in_place, noDisplay);
     // Lunetra reads no command line: Qt is shown the program's name alone, so that none of
     // its own options (-style, -reverse, -qwindowtitle, ...) changes the windows.
     int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
+    char fallbackName[] = "lunetra";
+    char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     QApplication application(qtArgc, qtArgv);
+    displayCheck.reset();
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(new lunetra::Style);
     QApplication::setWindowIcon(QIcon(lunetra::look::AppIcon()));

@@ -1,60 +1,172 @@
 #include "platform/InstanceGuard.h"
 
-#include <QDir>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <QString>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#endif
 
 namespace lunetra::platform {
 
 namespace {
 
-QString LockDirectory(const std::string& requested) {
-    if (!requested.empty())
-        return QString::fromStdString(requested);
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    return directory;
+// The name goes into a file name; separators would point elsewhere.
+std::string LockFileName(const std::string& applicationName) {
+    std::string name = applicationName.empty() ? "lunetra" : applicationName;
+    for (char& c : name)
+        if (c == '/' || c == '\\')
+            c = '_';
+    return name + ".lock";
 }
 
-// The name goes into a file name; separators would point elsewhere.
-QString LockFileName(const std::string& applicationName) {
-    QString name = QString::fromStdString(applicationName);
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    name.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    if (name.isEmpty())
-        name = QStringLiteral("lunetra");
-    return name + QStringLiteral(".lock");
+#ifndef _WIN32
+
+// A folder that only this user can use: the user's own, not a link, no one else let in.
+bool IsPrivateFolder(const std::string& path, bool followLink) {
+    struct stat status {};
+    const int got = followLink ? ::stat(path.c_str(), &status) : ::lstat(path.c_str(), &status);
+    return got == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
+           (status.st_mode & 077) == 0;
 }
+
+// The user's runtime folder when it is sound, else a folder of the user's own in the
+// temporary folder. A folder that every user shares would let one user's instance keep
+// another user's from starting.
+std::string UserLockFolder() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime != nullptr && runtime[0] == '/' && IsPrivateFolder(runtime, true))
+        return runtime;
+    const char* temporary = std::getenv("TMPDIR");
+    const std::string folder =
+        std::string(temporary != nullptr && temporary[0] == '/' ? temporary : "/tmp") +
+        "/lunetra-" + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    struct stat status {};
+    // One's own folder that was left open to others is closed again; someone else's is
+    // never used.
+    if (::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+        status.st_uid == ::getuid() && (status.st_mode & 077) != 0)
+        ::chmod(folder.c_str(), 0700);
+    return IsPrivateFolder(folder, false) ? folder : std::string();
+}
+
+// Keeps concurrent starts from clearing away each other's fresh lock: whoever clears the
+// lock's place holds the folder while doing it. Waits a little at most, never for good.
+class FolderHold {
+public:
+    explicit FolderHold(const std::string& folder)
+        : m_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        for (int tries = 0; m_fd >= 0 && tries < 50; ++tries) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~FolderHold() {
+        if (m_fd >= 0)
+            ::close(m_fd); // also gives the hold back
+    }
+    FolderHold(const FolderHold&) = delete;
+    FolderHold& operator=(const FolderHold&) = delete;
+
+private:
+    int m_fd;
+};
+
+#endif
 
 } // namespace
 
-InstanceGuard::InstanceGuard(const std::string& applicationName, const std::string& lockDirectory) {
-    const QString directory = LockDirectory(lockDirectory);
-    QDir().mkpath(directory);
-    m_lock = std::make_unique<QLockFile>(QDir(directory).filePath(LockFileName(applicationName)));
-    // A running instance holds the lock however long it runs; a lock whose process is gone
-    // is still recognised as stale by QLockFile and taken over.
-    m_lock->setStaleLockTime(0);
-}
+#ifdef _WIN32
 
-InstanceGuard::~InstanceGuard() = default;
+InstanceGuard::InstanceGuard(const std::string& applicationName, const std::string& lockDirectory)
+    : m_path("Local\\Lunetra-" + LockFileName(lockDirectory + '/' + applicationName)) {}
 
 bool InstanceGuard::isFirstInstance() {
-    if (m_lock->isLocked())
+    if (m_handle != -1)
         return true;
-    if (m_lock->tryLock(0))
-        return true;
-    // Only a lock held by a live process means another instance. When the lock cannot be
-    // made at all (no writable folder) nobody can be told apart, and refusing to start
-    // would lock the user out for good.
-    return m_lock->error() != QLockFile::LockFailedError;
+    const std::wstring name(m_path.begin(), m_path.end());
+    HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    if (mutex == nullptr)
+        return true; // nothing to tell instances apart with; never keep the user out
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::CloseHandle(mutex);
+        return false;
+    }
+    m_handle = reinterpret_cast<std::intptr_t>(mutex);
+    return true;
 }
 
 void InstanceGuard::release() {
-    if (m_lock->isLocked())
-        m_lock->unlock();
+    if (m_handle != -1)
+        ::CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+    m_handle = -1;
+}
+
+#else
+
+InstanceGuard::InstanceGuard(const std::string& applicationName, const std::string& lockDirectory) {
+    const std::string folder = lockDirectory.empty() ? UserLockFolder() : lockDirectory;
+    if (!folder.empty())
+        m_path = folder + '/' + LockFileName(applicationName);
+}
+
+bool InstanceGuard::isFirstInstance() {
+    if (m_handle != -1 || m_path.empty())
+        return true;
+    const std::string folder = m_path.substr(0, m_path.rfind('/'));
+    const FolderHold hold(folder.empty() ? "/" : folder);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        // Only a regular file can be a lock; nothing else is opened, since opening a FIFO
+        // may block and opening a device may do anything.
+        struct stat status {};
+        if (::lstat(m_path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) {
+            const int fd =
+                ::open(m_path.c_str(),
+                       O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+            if (fd < 0 && errno != EACCES && errno != ELOOP && errno != EISDIR)
+                return true; // out of descriptors or the like: nobody can be told apart
+            if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+                // What the file holds is of no account: only a live holder of the lock is
+                // another instance.
+                const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+                const bool held = !locked && errno == EWOULDBLOCK;
+                if (locked)
+                    m_handle = fd;
+                else
+                    ::close(fd);
+                return !held;
+            }
+            if (fd >= 0)
+                ::close(fd);
+        }
+        // A folder, a link, a FIFO, a device or a file of someone else's in this user's own
+        // folder: no instance of ours. It is cleared away (a folder that is not empty is
+        // moved aside) and the lock made afresh.
+        if (::unlink(m_path.c_str()) != 0 && ::rmdir(m_path.c_str()) != 0)
+            ::rename(m_path.c_str(), (m_path + ".left-" + std::to_string(::getpid())).c_str());
+    }
+    return true; // no lock can be made here: that must not keep the user out
+}
+
+void InstanceGuard::release() {
+    if (m_handle != -1)
+        ::close(int(m_handle)); // closing gives the lock back
+    m_handle = -1;
+}
+
+#endif
+
+InstanceGuard::~InstanceGuard() {
+    release();
 }
 
 } // namespace lunetra::platform

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <memory>
+#include <cstdint>
 #include <string>
-
-class QLockFile;
 
 namespace lunetra::platform {
 
 // Tells whether another instance of the same executable already runs for this user.
-// The lock lives in the user's runtime (or temporary) folder; a lock left behind by an
-// instance that crashed or was killed never blocks the next start.
+// The lock is a file in a folder of this user's alone, held with a lock that the system
+// gives back when the process ends in any way, so an instance that crashed or was killed
+// never blocks the next start; whatever else lies in the lock's place is taken over.
 class InstanceGuard {
 public:
-    // lockDirectory: where the lock file goes; empty for the user's runtime folder.
+    // lockDirectory: where the lock file goes; empty for the user's own runtime folder.
     explicit InstanceGuard(const std::string& applicationName,
                            const std::string& lockDirectory = {});
     ~InstanceGuard();
@@ -24,9 +23,12 @@ public:
     bool isFirstInstance();
     // Gives the lock back (also done by the destructor).
     void release();
+    // Where the lock lives; empty when there is no folder for it.
+    const std::string& lockPath() const { return m_path; }
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    std::string m_path;
+    std::intptr_t m_handle = -1; // the held lock, -1 while none is held
 };
 
 } // namespace lunetra::platform

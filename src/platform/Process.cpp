@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QtGlobal>
 
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace lunetra::platform {
 
@@ -31,6 +33,50 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 #endif
+}
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    std::string file, function, category;
+    int line;
+    QString text;
+};
+
+std::string failureLine;
+std::vector<HeldMessage> held;
+QtMessageHandler previousHandler = nullptr;
+
+// Qt reports a platform that cannot start with a fatal message and then aborts; this one
+// line says it instead, and the end is an ordinary failure, not a crash.
+void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", failureLine.c_str());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    held.push_back({type, context.file ? context.file : "",
+                    context.function ? context.function : "",
+                    context.category ? context.category : "", context.line, text});
+}
+
+} // namespace
+
+DisplayFailureExit::DisplayFailureExit(std::string line) {
+    failureLine = std::move(line);
+    previousHandler = qInstallMessageHandler(HoldOrExit);
+}
+
+DisplayFailureExit::~DisplayFailureExit() {
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(message.file.c_str(), message.line,
+                                         message.function.c_str(), message.category.c_str());
+        if (previousHandler != nullptr)
+            previousHandler(message.type, context, message.text);
+    }
+    held.clear();
 }
 
 } // namespace lunetra::platform

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace lunetra::controls {
 
 namespace {
@@ -79,6 +81,7 @@ QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text,
     box->setObjectName(name);
     box->setGeometry(Place(twips));
     box->setAccessibleName(accessibleName);
+    box->setMaxLength(std::numeric_limits<int>::max()); // what is typed or pasted is kept whole
     return box;
 }
 

@@ -39,7 +39,7 @@ ClickableLabel* AddLink(QWidget* parent, const QString& name, const QString& cap
 QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
                        const QRect& twips, const QFont& font, const QColor& face = QColor());
 
-// A single-line text box.
+// A single-line text box without a length limit.
 QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
                       const QString& accessibleName);
 

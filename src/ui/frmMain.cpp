@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
 #include <stdexcept>
 
 namespace lunetra {

@@ -4,6 +4,7 @@
 #include "ui/modHelp.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
@@ -146,6 +147,25 @@ private slots:
                 if (!typed[i].isNull() && typed[i].simplified().isEmpty())
                     QCOMPARE(text(get(Fields[i])), Placeholders[i]);
         }
+    }
+
+    void pastedTextIsSentWhole() {
+        std::string values[4];
+        for (int i = 0; i < 4; ++i) {
+            values[i] = std::string(200'000, char('a' + i)) + (i % 2 ? "@x." : "");
+            QApplication::clipboard()->setText(QString::fromStdString(values[i]));
+            get(Fields[i])->setFocus(Qt::MouseFocusReason);
+            static_cast<QLineEdit*>(get(Fields[i]))->paste();
+        }
+        QTest::mouseClick(get("cmdSubmit"), Qt::LeftButton);
+        const std::string page = "http://" + std::string(sites::MakerHost) +
+                                 "/zelk-refer-a-friend.php?taf1=" + values[0] +
+                                 "&taf2=" + values[1] + "&taf3=Your Message\r\n&taf4=" + values[2] +
+                                 "&taf5=" + values[3] + "&taf6=http://" +
+                                 std::string(sites::ProductHost) + "/";
+        QCOMPARE(services.openedPages.size(), 1u);
+        QVERIFY2(services.openedPages[0] == page,
+                 qPrintable(QString::number(services.openedPages[0].size())));
     }
 };
 

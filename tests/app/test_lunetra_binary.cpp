@@ -15,6 +15,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString Lunetra = QStringLiteral(LUNETRA_BINARY);
@@ -44,14 +46,16 @@ class LunetraBinaryTest : public QObject {
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         return env;
     }
-    QProcess* launch(const QStringList& arguments = {}) {
+    QProcess* launch(const QProcessEnvironment& env, const QStringList& arguments = {}) {
         auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment());
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(home->path());
         process->start(Lunetra, arguments);
         process->waitForStarted(5000);
         started.push_back(std::move(process));
         return started.back().get();
     }
+    QProcess* launch() { return launch(environment()); }
     // The windows of the process on the screen with exactly this title.
     QStringList visibleWindows(QProcess* process, const QString& title) {
         const QString found = RunXdotool(
@@ -120,18 +124,69 @@ private slots:
         home.reset();
     }
 
-    void withoutADisplayItSaysSoInOneLine() {
-        QProcess process;
+    // No display, one that is named but cannot be reached, or a platform Qt lacks: one line
+    // that says so and an ordinary failure, never Qt's abort.
+    void withoutAUsableDisplayItSaysSoInOneLine_data() {
+        QTest::addColumn<QStringList>("variables"); // name=value, or a name alone to remove
+        QTest::newRow("none") << QStringList{"DISPLAY", "WAYLAND_DISPLAY"};
+        QTest::newRow("no server") << QStringList{"DISPLAY=:4321", "WAYLAND_DISPLAY"};
+        QTest::newRow("Wayland alone") << QStringList{"DISPLAY", "WAYLAND_DISPLAY=wayland-7"};
+        QTest::newRow("unknown platform") << QStringList{"QT_QPA_PLATFORM=nosuch"};
+    }
+    void withoutAUsableDisplayItSaysSoInOneLine() {
+        QFETCH(QStringList, variables);
         QProcessEnvironment env = environment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        process.setProcessEnvironment(env);
-        process.start(Lunetra, {});
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), 1);
-        const QString said = QString::fromLocal8Bit(process.readAllStandardError());
+        for (const QString& variable : variables) {
+            if (variable.contains(u'='))
+                env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+            else
+                env.remove(variable);
+        }
+        QProcess* process = launch(env);
+        QVERIFY(process->waitForFinished(10000));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 1);
+        const QString said = QString::fromLocal8Bit(process->readAllStandardError());
         QCOMPARE(said.count(u'\n'), 1);
         QVERIFY2(said.contains(QStringLiteral("xvfb-run")), qPrintable(said));
+    }
+
+    // What a crash, another program or a person may leave where Lunetra keeps its lock and
+    // settings never keeps its main window away.
+    void leftoversNeverKeepTheMainWindowAway_data() {
+        QTest::addColumn<QString>("leftover");
+        for (const char* leftover :
+             {"runtime/lunetra.lock=", "runtime/lunetra.lock/", "runtime/lunetra.lock|",
+              "config/lunetra.conf|", "config/lunetra.conf.lock/", "relative config home"})
+            QTest::newRow(leftover) << leftover;
+    }
+    void leftoversNeverKeepTheMainWindowAway() {
+        QFETCH(QString, leftover);
+        QProcessEnvironment env = environment();
+        const QString path = home->filePath(leftover.chopped(1));
+        if (leftover.endsWith(u'='))
+            QVERIFY(
+                QFile(path).open(QIODevice::WriteOnly)); // empty, as a start killed early leaves it
+        else if (leftover.endsWith(u'/'))
+            QVERIFY(QDir().mkpath(path));
+        else if (leftover.endsWith(u'|'))
+            QVERIFY(::mkfifo(QFile::encodeName(path), 0600) == 0);
+        else {
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral("config"));
+            env.insert(QStringLiteral("HOME"), home->filePath(QStringLiteral("home")));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        QProcess* lunetra = launch(env);
+        QVERIFY2(!waitForWindow(lunetra, QStringLiteral("Lunetra v1.0")).isEmpty(),
+                 "no main window");
+        qInfo("main window after %lld ms", timer.elapsed());
+        QVERIFY(waitForWindow(lunetra, QStringLiteral("Lunetra"), 300).isEmpty());
+        // The settings went to the user's own folder, never under the current one.
+        if (leftover.startsWith(QStringLiteral("relative")))
+            QTRY_VERIFY(
+                QFile::exists(home->filePath(QStringLiteral("home/.config/lunetra.conf"))) &&
+                !QFile::exists(home->filePath(QStringLiteral("config/lunetra.conf"))));
     }
 
     void aPersonFindsASignGoesBackAndLeavesThroughTheExitWindow() {
@@ -214,8 +269,9 @@ private slots:
     }
 
     void itReadsNoCommandLineNotEvenQtsOptions() {
-        QProcess* lunetra = launch({QStringLiteral("-qwindowtitle"), QStringLiteral("Renamed"),
-                                    QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        QProcess* lunetra =
+            launch(environment(), {QStringLiteral("-qwindowtitle"), QStringLiteral("Renamed"),
+                                   QStringLiteral("-platform"), QStringLiteral("offscreen")});
         QVERIFY2(!waitForWindow(lunetra, QStringLiteral("Lunetra v1.0")).isEmpty(),
                  "no main window on the display, under its own title");
         QVERIFY(visibleWindows(lunetra, QStringLiteral("Renamed")).isEmpty());

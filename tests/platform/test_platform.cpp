@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,8 +20,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
 
 using namespace lunetra::platform;
 
@@ -63,20 +74,104 @@ private slots:
         QVERIFY(!deadline.hasExpired());
     }
 
-    void settingsStore() {
-        const std::string path = dir.filePath("s.ini").toStdString(),
-                          value = "Zoë \"q\" a, b\\\r\n[Settings] k=v;#";
-        SettingsStore::atFile(path).write("Settings", "ReminderDate", value);
-        const SettingsStore store = SettingsStore::atFile(path);
-        QCOMPARE(store.read("Settings", "ReminderDate"), value);
-        QCOMPARE(store.read("Settings", "X") + store.read("X", "ReminderDate"), std::string());
-        // A folder where the file should be cannot be written by anyone.
-        SettingsStore folder = SettingsStore::atFile(dir.path().toStdString());
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, folder.write("Settings", "K", "v"));
+    // Compatible both ways with the files that Qt's INI format wrote before: each value goes
+    // in through one and comes out of the other, next to keys that must stay untouched.
+    void settingsStoreSharesItsFormatWithQt() {
+        const std::string path = dir.filePath("s.ini").toStdString();
+        for (const char* value :
+             {"2024-01-02", "Zoë \"q\" a, b\\\r\n[Settings] k=v;#", "@lead", " spaced ", "",
+              "tab\there=1\x01"
+              "a"}) {
+            QFile::remove(QString::fromStdString(path));
+            QSettings(QString::fromStdString(path), QSettings::IniFormat)
+                .setValue("Settings/Qt", QString::fromUtf8(value));
+            SettingsStore store = SettingsStore::atFile(path);
+            QCOMPARE(store.read("Settings", "Qt"), std::string(value));
+            store.write("Settings", "Ours", value);
+            store.write("Other", "Ours", "x");
+            const QSettings qt(QString::fromStdString(path), QSettings::IniFormat);
+            QCOMPARE(qt.value("Settings/Ours").toString(), QString::fromUtf8(value));
+            QCOMPARE(qt.value("Settings/Qt").toString(), QString::fromUtf8(value));
+            QCOMPARE(qt.value("Other/Ours").toString(), "x");
+        }
+        // Edited by hand: a byte order mark, CRLF, comments, blanks and a stray line stay.
+        const QByteArray text = "\xEF\xBB\xBF; mine\r\n[Settings]\r\n Old = 1 ; note\r\nstray\r\n";
+        QFile file(QString::fromStdString(path));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+        SettingsStore::atFile(path).write("Settings", "New", "2");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text + "New=2\n");
+        QCOMPARE(SettingsStore::atFile(path).read("Settings", "Old"), "1");
+    }
+
+    // Whatever stands in the settings file's place, nothing waits on it, nothing replaces it
+    // and a write fails at once; a link to a regular file is written through.
+    void settingsStoreTouchesOnlyRegularFiles() {
+#ifdef _WIN32
+        QSKIP("No FIFOs or device nodes here.");
+#else
+        const QString base = dir.filePath("kinds/");
+        QVERIFY(QDir().mkpath(base + "folder/x") && QDir().mkpath(base + "s.lock"));
+        QVERIFY(::mkfifo(QFile::encodeName(base + "fifo"), 0600) == 0);
+        QFile(base + "real").open(QIODevice::WriteOnly);
+        const bool device = ::mknod(QFile::encodeName(base + "null"), S_IFCHR | 0666,
+                                    ::makedev(1, 3)) == 0; // only root may make one
+        // Row: settings path, what it links to (empty: no link), whether a write works.
+        const std::tuple<QString, QString, bool> rows[] = {
+            {"fifo", "", false},
+            {"to-fifo", "fifo", false},
+            {"folder", "", false},
+            {"to-folder", "folder", false},
+            {"dangling", "none", false},
+            {"to-null", device ? "null" : "", !device},
+            {"to-real", "real", true},
+            {"s", "", true} /* beside it, the lock folder the earlier store waited on */};
+        for (const auto& [name, target, writable] : rows) {
+            if (!target.isEmpty())
+                QVERIFY(QFile::link(target, base + name));
+            SettingsStore store = SettingsStore::atFile((base + name).toStdString());
+            const QDeadlineTimer deadline(1000);
+            QCOMPARE(store.read("Settings", "K"), std::string());
+            bool wrote = true;
+            try {
+                store.write("Settings", "K", "v");
+            } catch (const std::runtime_error&) {
+                wrote = false;
+            }
+            QVERIFY2(!deadline.hasExpired(), qPrintable(name));
+            QCOMPARE(wrote, writable);
+            QCOMPARE(store.read("Settings", "K"), writable ? "v" : "");
+            const QFileInfo after(base + name);
+            QCOMPARE(after.isSymLink(), !target.isEmpty());
+            QCOMPARE(after.isFile(), writable); // nothing was made a regular file
+        }
+        struct stat node {};
+        QVERIFY(!device ||
+                (::stat(QFile::encodeName(base + "null"), &node) == 0 && S_ISCHR(node.st_mode)));
+#endif
+    }
+
+    // A relative XDG_CONFIG_HOME is ignored (XDG rules); the store then lives in ~/.config.
+    void userStoreFollowsTheXdgRules() {
+#ifdef _WIN32
+        QSKIP("The store lives in the roaming application data here.");
+#endif
+        const auto home = Override("HOME", QFile::encodeName(dir.filePath("home")));
+        for (const QByteArray& config : {QByteArray("rel/config"), QByteArray(), QByteArray("")}) {
+            const auto variable = Override("XDG_CONFIG_HOME", config);
+            QCOMPARE(SettingsStore("a/b").path(),
+                     dir.filePath("home/.config/a_b.conf").toStdString());
+        }
+        const auto variable = Override("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("cfg")));
+        SettingsStore store("lunetra");
+        store.write("Settings", "K", "v"); // the folder is made as needed
+        QVERIFY(QFile::exists(dir.filePath("cfg/lunetra.conf")));
     }
 
     void instanceGuard() {
-        // A holder killed without a chance to tidy up leaves no lock that counts.
+        // A holder killed without a chance to tidy up leaves no lock that counts, even while a
+        // program it started still runs.
         QProcess holder;
         holder.start(QCoreApplication::applicationFilePath(), {HoldLockMode, dir.path()});
         QTRY_COMPARE_WITH_TIMEOUT(holder.peek(7), "locked\n", 10000);
@@ -90,6 +185,94 @@ private slots:
         first.release();
         QVERIFY(second.isFirstInstance());
     }
+
+#ifndef _WIN32
+    // Only a live instance blocks a start: whatever else lies in the lock's place (left by a
+    // start killed half-way, or put there) is taken over at once, also by racing starts.
+    void anythingButALiveLockIsTakenOver() {
+        QFile outside(dir.filePath("outside"));
+        QVERIFY(outside.open(QIODevice::WriteOnly) && outside.write("mine") == 4);
+        outside.close();
+        const std::pair<const char*, std::function<bool(const QString&)>> rows[] = {
+            {"empty", [](const QString& p) { return QFile(p).open(QIODevice::WriteOnly); }},
+            {"garbage",
+             [](const QString& p) {
+                 QFile f(p);
+                 return f.open(QIODevice::WriteOnly) && f.write("\0\xff 99999\nx", 10) == 10 &&
+                        f.setPermissions({});
+             }},
+            {"folder", [](const QString& p) { return QDir().mkpath(p + "/x"); }},
+            {"dangling link", [](const QString& p) { return QFile::link("none", p); }},
+            {"link to a file",
+             [&](const QString& p) { return QFile::link(outside.fileName(), p); }},
+            { "FIFO",
+              [](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; } }};
+        for (const auto& [name, make] : rows) {
+            for (const bool racing : {false, true}) {
+                const QString folder = dir.filePath(QString("taken/%1%2").arg(name).arg(racing));
+                QVERIFY(QDir().mkpath(folder) && make(folder + "/Lunetra.lock"));
+                if (racing) {
+                    QProcess starts[4];
+                    for (QProcess& start : starts)
+                        start.start(QCoreApplication::applicationFilePath(),
+                                    {HoldLockMode, folder});
+                    QStringList said;
+                    for (QProcess& start : starts) {
+                        QTRY_VERIFY_WITH_TIMEOUT(start.canReadLine(), 10000);
+                        said << start.readLine();
+                    }
+                    for (QProcess& start : starts) {
+                        start.closeWriteChannel();
+                        QVERIFY(start.waitForFinished(10000));
+                    }
+                    QCOMPARE(said.count("locked\n"), 1);
+                    continue;
+                }
+                InstanceGuard first("Lunetra", folder.toStdString()),
+                    second("Lunetra", folder.toStdString());
+                const QDeadlineTimer deadline(1000);
+                QVERIFY2(first.isFirstInstance(), name);
+                QVERIFY2(!second.isFirstInstance(), name);
+                QVERIFY(!deadline.hasExpired());
+            }
+        }
+        QVERIFY(outside.open(QIODevice::ReadOnly));
+        QCOMPARE(outside.readAll(), "mine");
+    }
+
+    // Without a sound runtime folder of the user's own, the lock goes to a folder that is
+    // the user's alone, never to one that all users share.
+    void theLockLivesInAFolderOfTheUsersAlone() {
+        const auto temporary = Override("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
+        const QString own = dir.filePath("tmp/lunetra-%1").arg(::getuid());
+        QVERIFY(QDir().mkpath(own) && QDir().mkpath(dir.filePath("shared-run")) &&
+                QDir().mkpath(dir.filePath("run")));
+        ::chmod(QFile::encodeName(own), 0777); // left open to others, to be closed
+        ::chmod(QFile::encodeName(dir.filePath("shared-run")), 01777);
+        ::chmod(QFile::encodeName(dir.filePath("run")), 0700);
+        const QByteArray runtimes[] = {{},
+                                       "",
+                                       "run",
+                                       QFile::encodeName(dir.filePath("shared-run")),
+                                       QFile::encodeName(dir.filePath("run"))};
+        for (const QByteArray& runtime : runtimes) {
+            const auto variable = Override("XDG_RUNTIME_DIR", runtime);
+            const InstanceGuard guard("Lunetra");
+            const bool sound = runtime.endsWith("/run");
+            QCOMPARE(QString::fromStdString(guard.lockPath()),
+                     (sound ? QString(runtime) : own) + "/Lunetra.lock");
+            struct stat folder {};
+            QVERIFY(::stat(QFile::encodeName(own), &folder) == 0);
+            QCOMPARE(folder.st_mode & 0777, 0700u);
+        }
+        // A link in its place, to a folder that all may use, is never used.
+        const auto variable = Override("XDG_RUNTIME_DIR", {});
+        QVERIFY(QDir(own).removeRecursively() && QFile::link(dir.filePath("shared-run"), own));
+        InstanceGuard guard("Lunetra");
+        QCOMPARE(guard.lockPath(), std::string());
+        QVERIFY(guard.isFirstInstance());
+    }
+#endif
 
     void endProcessEndsAtOnce() {
         QProcess child;
@@ -133,6 +316,10 @@ int main(int argc, char** argv) {
     if (argc == 3 && argv[1] == HoldLockMode) {
         InstanceGuard guard("Lunetra", argv[2]);
         std::puts(guard.isFirstInstance() ? "locked" : "busy");
+#ifndef _WIN32
+        // A program started from here must not keep the lock alive after this one is gone.
+        std::system("sleep 20 </dev/null >/dev/null 2>&1 &");
+#endif
         std::fflush(stdout);
         return std::getchar(); // holds the lock until killed or until the test closes the input
     }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,20 @@ private slots:
         name()->paste(); // what the context menu does: not filtered
         QCOMPARE(name()->text(), QStringLiteral("o'neil 2BC X"));
         QVERIFY(services->messages.empty());
+    }
+
+    void aPastedNameOfAMillionLettersIsKeptWholeAndFoundAtOnce() {
+        const QString million(1'000'000, u'N');
+        QApplication::clipboard()->setText(million);
+        name()->paste();
+        QCOMPARE(name()->text().size(), million.size());
+        QElapsedTimer timer;
+        timer.start();
+        enter(name()->text(), 21, QStringLiteral("October"), 1904);
+        QVERIFY(QTest::qWaitForWindowExposed(window->resultWindow()));
+        QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(shown("lblIxionSign"), QStringLiteral("Virgo"));
+        QVERIFY(name()->text() == million);
     }
 
     void refusedCharactersShowTheMessageAndChangeNothing_data() {
