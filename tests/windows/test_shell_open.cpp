@@ -1,4 +1,5 @@
 #include "outreach/modTellAFriend.h"
+#include "platform/Browser.h"
 #include "platform/win/ShellOpen.h"
 #include "ui/modHelp.h"
 
@@ -15,7 +16,7 @@
 namespace {
 
 namespace help = lunetra::modHelp;
-using lunetra::platform::win::ShellOpen;
+using lunetra::platform::OpenInBrowser;
 using lunetra::platform::win::ToAnsiCodePage;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -97,7 +98,7 @@ TEST_F(ShellOpenTest, HandlerGetsEveryAddressInTheCodePageWithFolderAndShowComma
          {help::ProductHelpPage(), help::ProductDownloadPage(), help::MakerHomePage(),
           help::MakerSoftwarePage(), help::DonationPage(), help::FullBrandingPage(),
           help::CoBrandingPage(), referral, help::MakerHomePage()}) {
-        ShellOpen(address);
+        OpenInBrowser(address);
         EXPECT_EQ(NextLaunch(), Expected(address));
     }
 }
@@ -105,13 +106,13 @@ TEST_F(ShellOpenTest, HandlerGetsEveryAddressInTheCodePageWithFolderAndShowComma
 TEST_F(ShellOpenTest, NeverWaitsForTheBrowserNorComplainsWithoutOne) {
     SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", "3000");
     auto start = Clock::now();
-    ShellOpen(help::DonationPage());
+    OpenInBrowser(help::DonationPage());
     EXPECT_LT(Clock::now() - start, 2s);
     EXPECT_EQ(NextLaunch(), Expected(help::DonationPage()));
 
     ASSERT_EQ(RegDeleteTreeA(HKEY_CLASSES_ROOT, "http\\shell"), ERROR_SUCCESS);
     start = Clock::now();
-    ShellOpen(help::ProductHelpPage());
+    OpenInBrowser(help::ProductHelpPage());
     EXPECT_LT(Clock::now() - start, 5s);
     EXPECT_EQ(NextLaunch(2s), "no launch");
 }
