@@ -3,13 +3,9 @@
 #include <QWidget>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/win/TopMost.h"
+
+#include <cstdint>
 #endif
 
 namespace lunetra::platform {
@@ -30,12 +26,7 @@ void KeepOnTopWithoutActivating(QWidget* window) {
     }
 
 #ifdef _WIN32
-    // Keep size (0x1), keep position (0x2), do not activate (0x10), and show (0x40) only a
-    // window that is already on screen: a hidden one must stay hidden until Qt shows it,
-    // or Qt would believe it hidden while it is not.
-    const UINT flags = wasVisible ? 0x53u : 0x13u;
-    const HWND handle = reinterpret_cast<HWND>(window->winId());
-    SetWindowPos(handle, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    win::KeepTopMost(static_cast<std::uintptr_t>(window->winId()), wasVisible);
 #endif
 }
 
