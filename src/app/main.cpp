@@ -1,6 +1,8 @@
 #include "app/Lifecycle.h"
 #include "app/ProductionServices.h"
+#include "config/AppId.h"
 #include "platform/Process.h"
+#include "ui/Text.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -20,6 +22,8 @@ int main(int argc, char* argv[]) {
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lunetra/lunetra-32.png")));
+    // Lets the desktop match Lunetra's windows to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::sites::AppId));
     // Closing a working window brings up the exit window; only that one ends Lunetra.
     QApplication::setQuitOnLastWindowClosed(false);
 
