@@ -5,6 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core)
+# The icons, the Debian package, its checks, and the pictures of the windows.
+packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagick)
 
 if command -v dpkg-query >/dev/null 2>&1; then
     missing=()
