@@ -1,5 +1,6 @@
 #include "app/frmNagScreen2.h"
 #include "config/Sites.h"
+#include "support/AccessibleControls.h"
 #include "support/FakeServices.h"
 #include "ui/modHelp.h"
 
@@ -136,6 +137,24 @@ private slots:
                 if (!typed[i].isNull() && typed[i].simplified().isEmpty())
                     QCOMPARE(text(get(Fields[i])), Placeholders[i]);
         }
+    }
+
+    void everyControlSaysItsNameAndRole() {
+        using enum QAccessible::Role;
+        test::CheckSpoken(*window,
+                          {{"Label1", StaticText, "Lunetra v1.0"},
+                           {"Label2", StaticText, Appeals[0]},
+                           {"Check1", CheckBox,
+                            "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now"},
+                           {"cmdClose", Button, "Exit"},
+                           {"txtName", EditableText, "Your name"},
+                           {"txtEmail", EditableText, "Your e-mail address"},
+                           {"txtFriendName", EditableText, "Your friend's name"},
+                           {"txtFriendEmail", EditableText, "Your friend's e-mail address"},
+                           {"txtMessage", EditableText, "Message to your friend"},
+                           {"cmdSubmit", Button, "Refer A Friend Now"},
+                           {"Label3", StaticText},
+                           {"lblGoToHome", Link, "Click Here To Visit Qorvane Softwares"}});
     }
 };
 
