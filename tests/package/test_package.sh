@@ -12,6 +12,11 @@ cpack --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" ||
     { cat "$tmp/cpack.log"; fail "cpack"; }
 deb=$(echo "$tmp"/out/lunetra_*.deb)
 [ -f "$deb" ] || fail "no lunetra_*.deb"
+# The libraries the program links to, found by shlibdeps, and Qt's display plugins.
+depends=$(dpkg-deb -f "$deb" Depends | sed 's/ ([^)]*)//g; s/, */\n/g')
+for needed in libqt6widgets6 libstdc++6 qt6-qpa-plugins; do
+    grep -qx "$needed" <<<"$depends" || fail "no $needed in: $depends"
+done
 
 icons=/usr/share/icons/hicolor
 expected=$({
