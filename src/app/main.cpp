@@ -1,8 +1,10 @@
 #include "app/Lifecycle.h"
 #include "app/ProductionServices.h"
+#include "config/AppId.h"
 #include "platform/Process.h"
 #include "ui/Look.h"
 #include "ui/Style.h"
+#include "ui/Text.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -33,6 +35,8 @@ int main(int argc, char* argv[]) {
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(new lunetra::Style);
     QApplication::setWindowIcon(QIcon(lunetra::look::AppIcon()));
+    // Lets the desktop match Lunetra's windows to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::sites::AppId));
     // Closing a working window brings up the exit window; only that one ends Lunetra.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -92,12 +92,12 @@ void frmMain::createEntryPanel(QWidget* panel) {
     const QFont underlined = look::Font(8.25, false, true);
     auto* nameLabel = controls::AddLabel(panel, QStringLiteral("Label1"), QStringLiteral("Name"),
                                          {240, 330, 0, 0}, boldUnderlined, Qt::black);
-    controls::AddLabel(panel, QStringLiteral("Label5"), QStringLiteral("Date"), {1920, 720, 0, 0},
-                       underlined, Qt::black);
-    controls::AddLabel(panel, QStringLiteral("Label7"), QStringLiteral("Month"), {3240, 720, 0, 0},
-                       underlined, Qt::black);
-    controls::AddLabel(panel, QStringLiteral("Label6"), QStringLiteral("Year"), {4680, 720, 0, 0},
-                       underlined, Qt::black);
+    auto* dateLabel = controls::AddLabel(panel, QStringLiteral("Label5"), QStringLiteral("Date"),
+                                         {1920, 720, 0, 0}, underlined, Qt::black);
+    auto* monthLabel = controls::AddLabel(panel, QStringLiteral("Label7"), QStringLiteral("Month"),
+                                          {3240, 720, 0, 0}, underlined, Qt::black);
+    auto* yearLabel = controls::AddLabel(panel, QStringLiteral("Label6"), QStringLiteral("Year"),
+                                         {4680, 720, 0, 0}, underlined, Qt::black);
     auto* birthLabel =
         controls::AddLabel(panel, QStringLiteral("Label2"), QStringLiteral("Date Of Birth"),
                            {240, 1020, 0, 0}, boldUnderlined, Qt::black);
@@ -127,7 +127,11 @@ void frmMain::createEntryPanel(QWidget* panel) {
     m_cboDate = addList(QStringLiteral("cboDate"), 1680, 900, tr("Day of birth"));
     m_cboMonth = addList(QStringLiteral("cboMonth"), 2760, 1500, tr("Month of birth"));
     m_cboYear = addList(QStringLiteral("cboYear"), 4440, 1020, tr("Year of birth"));
+    // On Linux a screen reader names a list by its value and says the labels whose buddy it is.
     birthLabel->setBuddy(m_cboDate);
+    dateLabel->setBuddy(m_cboDate);
+    monthLabel->setBuddy(m_cboMonth);
+    yearLabel->setBuddy(m_cboYear);
 }
 
 void frmMain::setTabOrder() {

@@ -1,5 +1,6 @@
 #include "app/frmNagScreen2.h"
 #include "config/Sites.h"
+#include "support/AccessibleControls.h"
 #include "support/FakeServices.h"
 #include "ui/modHelp.h"
 
@@ -166,6 +167,24 @@ private slots:
         QCOMPARE(services.openedPages.size(), 1u);
         QVERIFY2(services.openedPages[0] == page,
                  qPrintable(QString::number(services.openedPages[0].size())));
+    }
+
+    void everyControlSaysItsNameAndRole() {
+        using enum QAccessible::Role;
+        test::CheckSpoken(*window,
+                          {{"Label1", StaticText, "Lunetra v1.0"},
+                           {"Label2", StaticText, text(get("Label2"))},
+                           {"Check1", CheckBox,
+                            "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now"},
+                           {"cmdClose", Button, "Exit"},
+                           {"txtName", EditableText, "Your name"},
+                           {"txtEmail", EditableText, "Your e-mail address"},
+                           {"txtFriendName", EditableText, "Your friend's name"},
+                           {"txtFriendEmail", EditableText, "Your friend's e-mail address"},
+                           {"txtMessage", EditableText, "Message to your friend"},
+                           {"cmdSubmit", Button, "Refer A Friend Now"},
+                           {"Label3", StaticText},
+                           {"lblGoToHome", Link, "Click Here To Visit Qorvane Softwares"}});
     }
 };
 
