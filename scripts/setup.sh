@@ -4,7 +4,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
-          libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core)
+          libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core
+          clang libclang-rt-dev)
 
 if command -v dpkg-query >/dev/null 2>&1; then
     missing=()
