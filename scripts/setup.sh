@@ -5,7 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core dbus
-          pkg-config libxcb1-dev libxcb-damage0-dev g++-mingw-w64-x86-64-posix wine64)
+          pkg-config libxcb1-dev libxcb-damage0-dev g++-mingw-w64-x86-64-posix wine64
+          clang libclang-rt-dev)
 # The icons, the Debian package, its checks, and the pictures of the windows.
 packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagick)
 

@@ -40,4 +40,14 @@ std::optional<std::chrono::year_month_day> ParseDay(std::string_view text) {
     return date;
 }
 
+ReminderStep NextReminderStep(std::string_view stored, std::chrono::sys_days today) {
+    if (stored.empty())
+        return ReminderStep::StoreToday;
+    const auto storedDay = ParseDay(stored);
+    if (!storedDay)
+        return ReminderStep::Unreadable;
+    return IsReminderDue(std::chrono::sys_days(*storedDay), today) ? ReminderStep::Ask
+                                                                   : ReminderStep::Nothing;
+}
+
 } // namespace lunetra::modHelp

@@ -6,8 +6,6 @@
 
 #include <QString>
 
-#include <stdexcept>
-
 namespace lunetra::modHelp {
 
 void OpenWebPage(Services& services, const std::string& address) {
@@ -16,16 +14,16 @@ void OpenWebPage(Services& services, const std::string& address) {
 
 void PromptForUpdate(Services& services) {
     const std::chrono::year_month_day today = services.today();
-    const std::string stored = services.readSetting(ReminderKey);
-    if (stored.empty()) {
+    switch (NextReminderStep(services.readSetting(ReminderKey), std::chrono::sys_days(today))) {
+    case ReminderStep::StoreToday:
         services.writeSetting(ReminderKey, FormatDay(today));
         return;
-    }
-    const auto storedDay = ParseDay(stored);
-    if (!storedDay)
-        throw std::runtime_error("the stored reminder date is not a date: " + stored);
-    if (!IsReminderDue(std::chrono::sys_days(*storedDay), std::chrono::sys_days(today)))
+    case ReminderStep::Nothing:
+    case ReminderStep::Unreadable:
         return;
+    case ReminderStep::Ask:
+        break;
+    }
     const MessageAnswer answer = services.showMessage(
         FromView(UpdateQuestion), MessageIcon::Information, MessageButtons::YesNo);
     services.writeSetting(ReminderKey, FormatDay(today));

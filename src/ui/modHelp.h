@@ -27,8 +27,9 @@ inline constexpr std::string_view ReminderKey = "LastUpdateReminder";
 inline constexpr std::string_view UpdateQuestion =
     "There maybe an update to this software available\rDo you want to check for an update?";
 
-// Asks at most every fifteen days whether to look for an update, at start-up. Throws when
-// the stored day cannot be read or today cannot be stored; the caller goes on.
+// Asks at most every fifteen days whether to look for an update, at start-up. A stored value
+// that is not a day ends it quietly; a store that cannot be written throws, and the caller
+// goes on.
 void PromptForUpdate(Services& services);
 
 } // namespace lunetra::modHelp

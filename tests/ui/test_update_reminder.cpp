@@ -66,8 +66,8 @@ TEST_F(UpdateReminder, NoOpensNothingYesOpensTheDownloadPageAfterStoring) {
 TEST_F(UpdateReminder, AStoredValueThatIsNotADayStopsItSilentlyAtEveryStart) {
     for (const char* bad : {"05/12/2026", "2026-02-30", "2026-12-5", " 2026-12-05", "+026-12-05"}) {
         services.settings["LastUpdateReminder"] = bad;
-        EXPECT_THROW(modHelp::PromptForUpdate(services), std::runtime_error) << bad;
-        EXPECT_THROW(modHelp::PromptForUpdate(services), std::runtime_error) << bad;
+        EXPECT_NO_THROW(modHelp::PromptForUpdate(services)) << bad;
+        EXPECT_NO_THROW(modHelp::PromptForUpdate(services)) << bad;
         EXPECT_EQ(stored(), bad);
         EXPECT_EQ(modHelp::ParseDay(bad), std::nullopt);
     }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+// A broken property fails the run like a crash, naming the condition that broke.
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);          \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
+
+namespace lunetra::fuzz {
+
+// The input as N texts separated by zero bytes; the last takes the rest, missing ones are empty.
+template <std::size_t N>
+std::array<std::string_view, N> SplitTexts(const std::uint8_t* data, std::size_t size) {
+    std::array<std::string_view, N> texts{};
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::size_t end = i + 1 < N ? rest.find('\0') : rest.size();
+        texts[i] = rest.substr(0, end);
+        rest = end < rest.size() ? rest.substr(end + 1) : std::string_view{};
+    }
+    return texts;
+}
+
+} // namespace lunetra::fuzz

@@ -1,0 +1,36 @@
+// The update reminder on any stored text and any today: reading never throws, only a day in
+// the stored form counts as a day, and an unreadable value neither asks nor stores.
+#include "FuzzSupport.h"
+#include "ui/ReminderRule.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace lunetra::modHelp;
+using namespace std::chrono;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Today anywhere within a few thousand years either side of 1970.
+    std::int32_t offset = 0;
+    std::memcpy(&offset, data, std::min(sizeof offset, size));
+    const sys_days today{days(offset % 2'000'000)};
+    const std::string_view stored =
+        size > sizeof offset ? std::string_view(reinterpret_cast<const char*>(data) + sizeof offset,
+                                                size - sizeof offset)
+                             : std::string_view{};
+
+    const auto day = ParseDay(stored);
+    const ReminderStep step = NextReminderStep(stored, today);
+    if (stored.empty()) {
+        FUZZ_CHECK(step == ReminderStep::StoreToday);
+        return 0;
+    }
+    FUZZ_CHECK(day.has_value() == (step != ReminderStep::Unreadable));
+    if (!day)
+        return 0;
+    // Only the canonical text of a real day is read, so what is read is what was stored.
+    FUZZ_CHECK(day->ok() && FormatDay(*day) == stored);
+    const auto apart = sys_days(*day) - today;
+    FUZZ_CHECK((step == ReminderStep::Ask) == (apart >= days(15) || apart <= days(-15)));
+    return 0;
+}
