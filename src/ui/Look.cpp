@@ -1,7 +1,9 @@
 #include "ui/Look.h"
 
+#include "resources/IconPixels.h"
+
 #include <QGuiApplication>
-#include <QImageReader>
+#include <QImage>
 #include <QScreen>
 #include <QWidget>
 
@@ -46,9 +48,9 @@ void SetTextColour(QWidget* widget, const QColor& text) {
 }
 
 QPixmap AppIcon() {
-    QImageReader reader(QStringLiteral(":/lunetra/lunetra-32.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QImage pixels(reinterpret_cast<const uchar*>(icon::Pixels), icon::Width, icon::Height,
+                        QImage::Format_ARGB32);
+    return QPixmap::fromImage(pixels);
 }
 
 void SetFixedWindowFlags(QWidget* window) {

@@ -31,8 +31,7 @@ QFont Font(qreal points, bool bold = false, bool underline = false);
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());
 void SetTextColour(QWidget* widget, const QColor& text);
 
-// Lunetra's 32 by 32 icon. It is read as PNG outright: letting Qt guess would load every image
-// plug-in it has, to ask each whether it reads PNG too.
+// Lunetra's 32 by 32 icon, from pixels compiled in: no image file is read for it.
 QPixmap AppIcon();
 
 // A window of fixed size with a close box but neither a minimise nor a maximise button.
