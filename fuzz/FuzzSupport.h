@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 // A broken property fails the run like a crash, naming the condition that broke.
@@ -17,6 +19,16 @@
     } while (false)
 
 namespace lunetra::fuzz {
+
+// The next value from the front of the input; bytes past its end read as zero.
+template <typename T> T Take(const std::uint8_t*& data, std::size_t& size) {
+    T value{};
+    const std::size_t n = std::min(sizeof value, size);
+    std::memcpy(&value, data, n);
+    data += n;
+    size -= n;
+    return value;
+}
 
 // The input as N texts separated by zero bytes; the last takes the rest, missing ones are empty.
 template <std::size_t N>

@@ -9,21 +9,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <string>
 
 using namespace lunetra;
+using lunetra::fuzz::Take;
 
 namespace {
-
-template <typename T> T Take(const std::uint8_t*& data, std::size_t& size) {
-    T value{};
-    const std::size_t n = std::min(sizeof value, size);
-    std::memcpy(&value, data, n);
-    data += n;
-    size -= n;
-    return value;
-}
 
 // The date checks on positions and a year read from the input, against the calendar with
 // the lists' leap rule (every fourth year, 1900 included).

@@ -3,21 +3,13 @@
 #include "FuzzSupport.h"
 #include "ui/ReminderRule.h"
 
-#include <algorithm>
-#include <cstring>
-
 using namespace lunetra::modHelp;
 using namespace std::chrono;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Today anywhere within a few thousand years either side of 1970.
-    std::int32_t offset = 0;
-    std::memcpy(&offset, data, std::min(sizeof offset, size));
-    const sys_days today{days(offset % 2'000'000)};
-    const std::string_view stored =
-        size > sizeof offset ? std::string_view(reinterpret_cast<const char*>(data) + sizeof offset,
-                                                size - sizeof offset)
-                             : std::string_view{};
+    const sys_days today{days(lunetra::fuzz::Take<std::int32_t>(data, size) % 2'000'000)};
+    const std::string_view stored(reinterpret_cast<const char*>(data), size);
 
     const auto day = ParseDay(stored);
     const ReminderStep step = NextReminderStep(stored, today);

@@ -140,9 +140,9 @@ private slots:
             // Each space typed into an address is refused as it is typed.
             const QStringList said(typed[1].count(u' ') + typed[3].count(u' '),
                                    "Email Address Cannot Contain Space");
-            QCOMPARE(services.messageTexts(), said + QStringList(refusal.size() ? 2 : 0, refusal));
-            for (const auto& message : services.messages)
-                QCOMPARE(message.icon, MessageIcon::Critical);
+            QCOMPARE(services.messages, said + QStringList(refusal.size() ? 2 : 0, refusal));
+            QCOMPARE(services.icons,
+                     std::vector(std::size_t(services.messages.size()), MessageIcon::Critical));
             // A field left blank shows its placeholder again.
             for (int i = 0; i < 5; ++i)
                 if (!typed[i].isNull() && typed[i].simplified().isEmpty())

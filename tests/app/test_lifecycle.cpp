@@ -61,7 +61,8 @@ class LifecycleTest : public QObject {
     }
 
 private slots:
-    void init() {
+    void init() { // also between the cases of one test
+        cleanup();
         services = std::make_unique<WatchingServices>();
         exitHost = std::make_unique<ExitWindowHost>(*services);
     }
@@ -76,64 +77,57 @@ private slots:
         services->settings["LastUpdateReminder"] = "2026-10-01";
         services->answers = {MessageAnswer::Yes};
         start();
-        QCOMPARE(services->messages.size(), std::size_t(1));
+        QCOMPARE(services->messages.size(), 1);
         QVERIFY(!services->mainWindowVisibleAtQuestion);
         QCOMPARE(services->seedsAtQuestion, 1);
         QVERIFY(mainWindow->isVisible() && !exitWindow());
-        QCOMPARE(services->openedPages.size(), std::size_t(1));
+        QCOMPARE(services->openedPages.size(), 1u);
         // A reminder that fails never keeps the main window away.
         mainWindow.reset();
         services->settings["LastUpdateReminder"] = "not a date";
         start();
         QVERIFY(mainWindow->isVisible());
-        QCOMPARE(services->messages.size(), std::size_t(1));
+        QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->processEnds, 0);
     }
 
     void aSecondInstanceSaysSoAndEndsWithoutWritingAnything() {
         QVERIFY(!StartUp(*services, *exitHost, false));
-        QCOMPARE(services->messageTexts(), QStringList{"Application is already running"});
-        QCOMPARE(services->messages.front().icon, MessageIcon::Information);
+        QCOMPARE(services->messages, QStringList{"Application is already running"});
+        QCOMPARE(services->icons.front(), MessageIcon::Information);
         QCOMPARE(services->processEnds, 1);
         QCOMPARE(services->settingWrites + services->seeds, 0);
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<frmMain*>(window));
     }
 
-    // One draw for each outcome; the rounding itself is the draws' own test.
-    void theOfferDrawChoosesTheFrontLabelForTheWholeRun_data() {
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<QString>("front");
-        QTest::newRow("odd") << 0.4 << "lblCobrand";
-        QTest::newRow("even") << 0.5 << "lblFullBrand";
-        QTest::newRow("seven keeps the design") << 0.95 << "lblCobrand";
-    }
+    // One draw for each outcome (odd, even, seven keeps the design); the rounding itself is
+    // the draws' own test.
     void theOfferDrawChoosesTheFrontLabelForTheWholeRun() {
-        QFETCH(double, draw);
-        QFETCH(QString, front);
-        start({draw, 0.0});
-        QCOMPARE(frontOffer(mainWindow.get()), front);
-        // The result window keeps its own design order.
-        QCOMPARE(frontOffer(find()), QStringLiteral("lblCobrand"));
-        mainWindow->resultWindow()->cmdBack_Click();
-        QCOMPARE(frontOffer(mainWindow.get()), front);
+        for (const auto& [draw, front] :
+             {std::pair{0.4, "lblCobrand"}, {0.5, "lblFullBrand"}, {0.95, "lblCobrand"}}) {
+            init();
+            start({draw, 0.0});
+            QCOMPARE(frontOffer(mainWindow.get()), QLatin1String(front));
+            // The result window keeps its own design order.
+            QCOMPARE(frontOffer(find()), QStringLiteral("lblCobrand"));
+            mainWindow->resultWindow()->cmdBack_Click();
+            QCOMPARE(frontOffer(mainWindow.get()), QLatin1String(front));
+        }
     }
 
-    void leavingShowsTheExitWindowAndTheProgramGoesOn_data() {
-        QTest::addColumn<bool>("fromResult");
-        QTest::newRow("from the main window") << false;
-        QTest::newRow("from the result window") << true;
-    }
     void leavingShowsTheExitWindowAndTheProgramGoesOn() {
-        QFETCH(bool, fromResult);
-        start({0.0, 0.6});
-        QWidget* leaving = fromResult ? static_cast<QWidget*>(find()) : mainWindow.get();
-        QVERIFY(!exitWindowShown()); // a lookup makes it hidden
-        leaving->close();
-        QVERIFY(!mainWindow->isVisible() && !leaving->isVisible());
-        QVERIFY(exitWindowShown());
-        QVERIFY(appeal().startsWith(QStringLiteral("Qorvane is a FREE online discussion forum")));
-        QCOMPARE(services->processEnds, 0);
+        for (const bool fromResult : {false, true}) {
+            init();
+            start({0.0, 0.6});
+            QWidget* leaving = fromResult ? static_cast<QWidget*>(find()) : mainWindow.get();
+            QVERIFY(!exitWindowShown()); // a lookup makes it hidden
+            leaving->close();
+            QVERIFY(!mainWindow->isVisible() && !leaving->isVisible() && exitWindowShown());
+            QVERIFY(
+                appeal().startsWith(QStringLiteral("Qorvane is a FREE online discussion forum")));
+            QCOMPARE(services->processEnds, 0);
+        }
     }
 
     void backLeavesOnlyTheMainWindowAndTheFirstAppealStays() {

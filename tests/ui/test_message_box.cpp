@@ -15,50 +15,36 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTitleIconButtonsAndText_data() {
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("press");
-        QTest::addColumn<int>("answer");
-        const int info = int(MessageIcon::Information), critical = int(MessageIcon::Critical);
-        const int ok = int(MessageButtons::Ok), yesNo = int(MessageButtons::YesNo);
-        QTest::newRow("notice") << info << ok << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
-        QTest::newRow("critical") << critical << ok << int(QMessageBox::Ok)
-                                  << int(MessageAnswer::Ok);
-        QTest::newRow("yes") << info << yesNo << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
-        QTest::newRow("no") << info << yesNo << int(QMessageBox::No) << int(MessageAnswer::No);
-    }
     void showsTitleIconButtonsAndText() {
-        QFETCH(int, icon);
-        QFETCH(int, buttons);
-        QFETCH(int, press);
-        QFETCH(int, answer);
-        QString title, text;
-        QMessageBox::Icon shownIcon{};
-        QMessageBox::StandardButtons shownButtons;
-        QMessageBox::StandardButton shownDefault = QMessageBox::NoButton;
-        QTimer::singleShot(0, this, [&] {
-            auto* seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(seen);
-            title = seen->windowTitle();
-            text = seen->text();
-            shownIcon = seen->icon();
-            shownButtons = seen->standardButtons();
-            shownDefault = seen->standardButton(seen->defaultButton());
-            seen->button(QMessageBox::StandardButton(press))->click();
-        });
-        const auto given = ShowMessageBox(QStringLiteral("First line\rSecond line"),
-                                          MessageIcon(icon), MessageButtons(buttons));
-        QCOMPARE(int(given), answer);
-        QCOMPARE(title, QStringLiteral("Lunetra"));
-        QCOMPARE(text, QStringLiteral("First line\nSecond line")); // a lone CR breaks the line
-        QCOMPARE(shownIcon, icon == int(MessageIcon::Critical) ? QMessageBox::Critical
-                                                               : QMessageBox::Information);
-        if (buttons == int(MessageButtons::Ok)) {
-            QCOMPARE(shownButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        } else {
-            QCOMPARE(shownButtons, QMessageBox::Yes | QMessageBox::No);
-            QCOMPARE(shownDefault, QMessageBox::Yes);
+        const std::tuple<MessageIcon, MessageButtons, QMessageBox::StandardButton, MessageAnswer>
+            cases[] = {
+                {MessageIcon::Information, MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+                {MessageIcon::Critical, MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+                {MessageIcon::Information, MessageButtons::YesNo, QMessageBox::Yes,
+                 MessageAnswer::Yes},
+                {MessageIcon::Information, MessageButtons::YesNo, QMessageBox::No,
+                 MessageAnswer::No}};
+        for (const auto& [icon, buttons, press, answer] : cases) {
+            const bool yesNo = buttons == MessageButtons::YesNo;
+            QString title, text;
+            std::tuple<int, int, int> shown,
+                expected{icon == MessageIcon::Critical ? QMessageBox::Critical
+                                                       : QMessageBox::Information,
+                         yesNo ? (QMessageBox::Yes | QMessageBox::No).toInt() : QMessageBox::Ok,
+                         yesNo ? QMessageBox::Yes : 0}; // a Yes/No question defaults to Yes
+            QTimer::singleShot(0, this, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                title = box->windowTitle();
+                text = box->text();
+                shown = {box->icon(), box->standardButtons().toInt(),
+                         yesNo ? box->standardButton(box->defaultButton()) : 0};
+                box->button(press)->click();
+            });
+            QCOMPARE(ShowMessageBox(QStringLiteral("First line\rSecond line"), icon, buttons),
+                     answer);
+            QCOMPARE(title, QStringLiteral("Lunetra"));
+            QCOMPARE(text, QStringLiteral("First line\nSecond line")); // a lone CR breaks the line
+            QCOMPARE(shown, expected);
         }
     }
 

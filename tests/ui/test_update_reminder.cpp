@@ -14,10 +14,11 @@ protected:
     test::FakeServices services;
     const std::string today = "2026-12-05";
 
-    // Runs the reminder with a day stored that many days from today.
-    void runWithStoredDay(int offset) {
-        const sys_days stored = sys_days(services.todayValue) + days(offset);
-        services.settings["LastUpdateReminder"] = modHelp::FormatDay(year_month_day(stored));
+    // Runs the reminder with a day stored that many days from today, or with nothing stored.
+    void run(std::optional<int> offset) {
+        if (offset)
+            services.settings["LastUpdateReminder"] =
+                modHelp::FormatDay(year_month_day(sys_days(services.todayValue) + days(*offset)));
         modHelp::PromptForUpdate(services);
     }
     std::string stored() { return services.readSetting("LastUpdateReminder"); }
@@ -25,49 +26,45 @@ protected:
 
 } // namespace
 
-TEST_F(UpdateReminder, FirstStartStoresTodayAndAsksNothing) {
-    modHelp::PromptForUpdate(services);
+TEST_F(UpdateReminder, AsksOnlyWhenTheStoredDayIsFifteenOrMoreDaysAway) {
+    run(std::nullopt); // the first start stores today and asks nothing
     EXPECT_EQ(stored(), today);
     EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(UpdateReminder, AsksOnlyWhenTheStoredDayIsFifteenOrMoreDaysAway) {
     for (int offset : {-400, -15, -14, 0, 14, 15}) {
-        services.messages.clear();
+        const auto askedBefore = services.messages.size();
         services.settingWrites = 0;
-        runWithStoredDay(offset);
+        run(offset);
         const bool asked = offset <= -15 || offset >= 15;
-        EXPECT_EQ(services.messages.size(), asked ? 1u : 0u) << offset;
+        EXPECT_EQ(services.messages.size() - askedBefore, asked ? 1 : 0) << offset;
         EXPECT_EQ(services.settingWrites, asked ? 1 : 0) << offset;
         EXPECT_EQ(stored() == today, asked || offset == 0) << offset;
     }
-    const auto& question = services.messages.front();
-    EXPECT_EQ(question.text.toStdString(), "There maybe an update to this software available\r"
-                                           "Do you want to check for an update?");
-    EXPECT_EQ(question.icon, MessageIcon::Information);
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(
+        services.messages.front().toStdString(),
+        "There maybe an update to this software available\rDo you want to check for an update?");
+    EXPECT_EQ(services.icons.front(), MessageIcon::Information);
+    EXPECT_EQ(services.buttons.front(), MessageButtons::YesNo);
 }
 
 TEST_F(UpdateReminder, NoOpensNothingYesOpensTheDownloadPageAfterStoring) {
     services.answers = {MessageAnswer::No, MessageAnswer::Yes};
-    runWithStoredDay(-30);
-    EXPECT_TRUE(services.openedPages.empty());
-    EXPECT_EQ(stored(), today);
-    runWithStoredDay(-30);
-    EXPECT_EQ(services.openedPages, std::vector{modHelp::ProductDownloadPage()});
-    EXPECT_EQ(stored(), today);
+    for (std::size_t opened : {0, 1}) {
+        run(-30);
+        EXPECT_EQ(services.openedPages, std::vector(opened, modHelp::ProductDownloadPage()));
+        EXPECT_EQ(stored(), today);
+    }
     // A store that cannot be written stops it before the page opens.
     services.settingsWritable = false;
     services.answers = {MessageAnswer::Yes};
-    EXPECT_THROW(runWithStoredDay(-30), std::runtime_error);
+    EXPECT_THROW(run(-30), std::runtime_error);
     EXPECT_EQ(services.openedPages.size(), 1u);
 }
 
 TEST_F(UpdateReminder, AStoredValueThatIsNotADayStopsItSilentlyAtEveryStart) {
     for (const char* bad : {"05/12/2026", "2026-02-30", "2026-12-5", " 2026-12-05", "+026-12-05"}) {
         services.settings["LastUpdateReminder"] = bad;
-        EXPECT_NO_THROW(modHelp::PromptForUpdate(services)) << bad;
-        EXPECT_NO_THROW(modHelp::PromptForUpdate(services)) << bad;
+        for (int start = 0; start < 2; ++start)
+            EXPECT_NO_THROW(run(std::nullopt)) << bad;
         EXPECT_EQ(stored(), bad);
         EXPECT_EQ(modHelp::ParseDay(bad), std::nullopt);
     }

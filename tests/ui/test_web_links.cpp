@@ -29,6 +29,9 @@ class WebLinksTest : public QObject {
         mainWindow->cmdNext_Click();
         return mainWindow->resultWindow();
     }
+    static void trigger(QWidget* window, const char* entry) {
+        window->findChild<QAction*>(QLatin1String(entry))->trigger();
+    }
     // A menu as "name caption" lines, separators included.
     static QStringList entries(const QList<QAction*>& actions) {
         QStringList lines;
@@ -51,75 +54,64 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void menuBarsAreAsDesigned_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("file");
-        QTest::addColumn<QStringList>("help");
-        QTest::newRow("main") << "main"
-                              << QStringList{"mnuFindPowerSign Find My &Ixion Astrology Sign",
-                                             "mnuExit E&xit"}
-                              << QStringList{"mnuOnline &Online Help",
-                                             "mnuVisit &Visit Us Online",
-                                             "mnuHelp1 -",
-                                             "mnuUpdate Check for Software &Update",
-                                             "mnuHelp2 -",
-                                             "mnuAbout &About Software"};
-        QTest::newRow("result") << "result" << QStringList{"mnuFileBack &Back", "mnuExit E&xit"}
-                                << QStringList{"mnuOnline &Online Help",
-                                               "mnuVisit &Visit Us Online",
-                                               "mnuFileSep1 -",
-                                               "mnuUpdate &Check for Software Update",
-                                               "mnuFileSep2 -",
-                                               "mnuAbout &About Software"};
-    }
     void menuBarsAreAsDesigned() {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, file);
-        QFETCH(QStringList, help);
-        const QList<QAction*> bar = open(kind)->menuBar()->actions();
-        QCOMPARE(entries(bar), (QStringList{"mnuFile &File", "mnuHelp &Help", "mnuDonate &Donate",
-                                            "mnuMakeMoneyOnline Make Money &Online"}));
-        QCOMPARE(entries(bar[0]->menu()->actions()), file);
-        QCOMPARE(entries(bar[1]->menu()->actions()), help);
-        QVERIFY(bar[2]->isEnabled() && !bar[2]->menu());
-        QVERIFY(!bar[3]->isEnabled()); // the offer entry can never be chosen
+        const std::tuple<QString, QStringList, QStringList> bars[] = {
+            {"main",
+             {"mnuFindPowerSign Find My &Ixion Astrology Sign", "mnuExit E&xit"},
+             {"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuHelp1 -",
+              "mnuUpdate Check for Software &Update", "mnuHelp2 -", "mnuAbout &About Software"}},
+            {"result",
+             {"mnuFileBack &Back", "mnuExit E&xit"},
+             {"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuFileSep1 -",
+              "mnuUpdate &Check for Software Update", "mnuFileSep2 -",
+              "mnuAbout &About Software"}}};
+        for (const auto& [kind, file, help] : bars) {
+            const QList<QAction*> bar = open(kind)->menuBar()->actions();
+            QCOMPARE(entries(bar),
+                     (QStringList{"mnuFile &File", "mnuHelp &Help", "mnuDonate &Donate",
+                                  "mnuMakeMoneyOnline Make Money &Online"}));
+            QCOMPARE(entries(bar[0]->menu()->actions()), file);
+            QCOMPARE(entries(bar[1]->menu()->actions()), help);
+            QVERIFY(bar[2]->isEnabled() && !bar[2]->menu());
+            QVERIFY(!bar[3]->isEnabled()); // the offer entry can never be chosen
+        }
     }
 
-    void entriesAndLabelsOpenTheirPages_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<std::string>("page");
-        for (const char* kind : {"main", "result"}) {
-            QTest::addRow("%s mnuOnline", kind)
-                << kind << "mnuOnline" << modHelp::ProductHelpPage();
-            QTest::addRow("%s mnuVisit", kind) << kind << "mnuVisit" << modHelp::MakerHomePage();
-            QTest::addRow("%s mnuUpdate", kind)
-                << kind << "mnuUpdate" << modHelp::ProductDownloadPage();
-            QTest::addRow("%s mnuDonate", kind) << kind << "mnuDonate" << modHelp::DonationPage();
-            QTest::addRow("%s Label61", kind) << kind << "Label61" << modHelp::MakerHomePage();
-            QTest::addRow("%s lblCobrand", kind)
-                << kind << "lblCobrand" << modHelp::CoBrandingPage();
-            QTest::addRow("%s lblFullBrand", kind)
-                << kind << "lblFullBrand" << modHelp::FullBrandingPage();
-        }
-    }
+    // Each entry and label, used twice on each window, opens its page each time and leaves
+    // the window up.
     void entriesAndLabelsOpenTheirPages() {
-        QFETCH(QString, kind);
-        QFETCH(QString, control);
-        QFETCH(std::string, page);
-        QMainWindow* window = open(kind);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        for (std::size_t time = 1; time <= 2; ++time) {
-            if (auto* label = window->findChild<ClickableLabel*>(control)) {
-                label->raise();
-                QTest::mouseClick(label, Qt::LeftButton);
-                QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-            } else {
-                window->findChild<QAction*>(control)->trigger();
+        const std::pair<const char*, std::string> links[] = {
+            {"mnuOnline", modHelp::ProductHelpPage()},
+            {"mnuVisit", modHelp::MakerHomePage()},
+            {"mnuUpdate", modHelp::ProductDownloadPage()},
+            {"mnuDonate", modHelp::DonationPage()},
+            {"Label61", modHelp::MakerHomePage()},
+            {"lblCobrand", modHelp::CoBrandingPage()},
+            {"lblFullBrand", modHelp::FullBrandingPage()}};
+        // A press released off the label, or a right click, is no click.
+        auto* banner = mainWindow->findChild<ClickableLabel*>(QStringLiteral("Label61"));
+        QTest::mousePress(banner, Qt::LeftButton);
+        QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(-5, -5));
+        QTest::mouseClick(banner, Qt::RightButton);
+        QVERIFY(services->openedPages.empty());
+        for (const QString kind : {"main", "result"}) {
+            QMainWindow* window = open(kind);
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            for (const auto& [control, page] : links) {
+                services->openedPages.clear();
+                for (std::size_t time = 1; time <= 2; ++time) {
+                    if (auto* label = window->findChild<ClickableLabel*>(control)) {
+                        label->raise();
+                        QTest::mouseClick(label, Qt::LeftButton);
+                        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+                    } else {
+                        trigger(window, control);
+                    }
+                    QVERIFY2(services->openedPages == std::vector(time, page), control);
+                }
+                QVERIFY(window->isVisible());
             }
-            QCOMPARE(services->openedPages, std::vector<std::string>(time, page));
         }
-        QVERIFY(window->isVisible());
         QCOMPARE(services->settingWrites, 0); // the update entry leaves the reminder's day alone
     }
 
@@ -132,7 +124,7 @@ private slots:
                 if (seen.back())
                     seen.back()->close();
             });
-            window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+            trigger(window, "mnuAbout");
             QVERIFY(!QApplication::activeModalWidget() && window->isVisible());
         }
         QCOMPARE(seen.size(), 2);
@@ -140,21 +132,10 @@ private slots:
         QCOMPARE(seen[1], seen[0]);
     }
 
-    void aPressReleasedOffTheLabelIsNoClick() {
-        auto* banner = mainWindow->findChild<ClickableLabel*>(QStringLiteral("Label61"));
-        QTest::mousePress(banner, Qt::LeftButton);
-        QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(-5, -5));
-        QTest::mouseClick(banner, Qt::RightButton);
-        QVERIFY(services->openedPages.empty());
-    }
-
     void fileEntriesRunTheButtonsProcedures() {
-        auto trigger = [](QWidget* window, const char* name) {
-            window->findChild<QAction*>(QLatin1String(name))->trigger();
-        };
         QSignalSpy leaving(mainWindow.get(), &WorkingWindow::leaving);
         trigger(mainWindow.get(), "mnuFindPowerSign"); // with an empty name, as the button
-        QCOMPARE(services->messageTexts(), QStringList{"Please Enter Your Name"});
+        QCOMPARE(services->messages, QStringList{"Please Enter Your Name"});
         trigger(open(QStringLiteral("result")), "mnuFileBack");
         QVERIFY(mainWindow->isVisible() && !mainWindow->resultWindow());
         trigger(open(QStringLiteral("result")), "mnuExit");
