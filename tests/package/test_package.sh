@@ -11,7 +11,6 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cpack --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" ||
     { cat "$tmp/cpack.log"; fail "cpack"; }
 deb=$(echo "$tmp"/out/lunetra_*.deb)
-[ -f "$deb" ] || fail "no lunetra_*.deb"
 # The libraries the program links to, found by shlibdeps, and Qt's display plugins.
 depends=$(dpkg-deb -f "$deb" Depends | sed 's/ ([^)]*)//g; s/, */\n/g')
 for needed in libqt6widgets6 libstdc++6 qt6-qpa-plugins; do
@@ -39,8 +38,7 @@ metainfo=$tmp/root/usr/share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "metainfo"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
-lintian --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1 || true
-cat "$tmp/lintian.log"
+lintian --tag-display-limit 0 "$deb" 2>&1 | tee "$tmp/lintian.log" || true
 ! grep -q '^E:' "$tmp/lintian.log" || fail "lintian reports errors"
 
 # The unpacked program starts and shows its main window, whose class is the one the desktop

@@ -20,7 +20,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -43,6 +42,39 @@ static const QString HoldLockMode = "--hold-lock", EndMode = "--end-process";
     return qScopeGuard([=] { set(previous); });
 }
 
+static QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+#ifndef _WIN32
+// Puts a thing of this kind in the path's place: "file" (empty), "garbage" (a file nobody may
+// read), "folder" (not empty), "fifo", "null" (the null device, which only root may make),
+// "->target" (a symbolic link) or, for a lock, "killed holder".
+static bool Make(const QString& kind, const QString& path) {
+    QFile file(path);
+    if (kind == "killed holder") { // killed without a chance to tidy up
+        QProcess holder;
+        holder.start(QCoreApplication::applicationFilePath(),
+                     {HoldLockMode, QFileInfo(path).path()});
+        if (!holder.waitForReadyRead(10000) || holder.readLine() != "locked\n")
+            return false;
+        holder.kill();
+        return holder.waitForFinished(10000);
+    }
+    if (kind.startsWith("->"))
+        return QFile::link(kind.mid(2), path);
+    if (kind == "folder")
+        return QDir().mkpath(path + "/x");
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(path), 0600) == 0;
+    if (kind == "null")
+        return ::mknod(QFile::encodeName(path), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    return file.open(QIODevice::WriteOnly) &&
+           (kind == "file" || (file.write("\0\xff 99999\nx", 10) == 10 && file.setPermissions({})));
+}
+#endif
+
 class TestPlatform : public QObject {
     Q_OBJECT
     const QTemporaryDir dir; // each test uses file names of its own in it
@@ -62,9 +94,7 @@ private slots:
                            "&taf4=O'Brien \"JL\"&taf5=$(touch {dir}/pwned)`touch {dir}/pwned`");
         address.replace("{dir}", QFile::encodeName(dir.path()));
         OpenInBrowser(address.toStdString());
-        QFile record(opener + ".log");
-        QTRY_VERIFY_WITH_TIMEOUT(record.isOpen() || record.open(QIODevice::ReadOnly), 10000);
-        QCOMPARE(record.readAll(), "1 " + address);
+        QTRY_COMPARE_WITH_TIMEOUT(Contents(opener + ".log"), "1 " + address, 10000);
         QVERIFY2(!QFile::exists(dir.filePath("pwned")), "a command was run");
 
         // With no opener anywhere on the path the call neither throws nor waits.
@@ -77,32 +107,29 @@ private slots:
     // Compatible both ways with the files that Qt's INI format wrote before: each value goes
     // in through one and comes out of the other, next to keys that must stay untouched.
     void settingsStoreSharesItsFormatWithQt() {
-        const std::string path = dir.filePath("s.ini").toStdString();
+        const QString path = dir.filePath("s.ini");
+        const std::string at = path.toStdString();
         for (const char* value :
              {"2024-01-02", "Zoë \"q\" a, b\\\r\n[Settings] k=v;#", "@lead", " spaced ", "",
               "tab\there=1\x01"
               "a"}) {
-            QFile::remove(QString::fromStdString(path));
-            QSettings(QString::fromStdString(path), QSettings::IniFormat)
-                .setValue("Settings/Qt", QString::fromUtf8(value));
-            SettingsStore store = SettingsStore::atFile(path);
+            QFile::remove(path);
+            QSettings(path, QSettings::IniFormat).setValue("Settings/Qt", QString::fromUtf8(value));
+            SettingsStore store = SettingsStore::atFile(at);
             QCOMPARE(store.read("Settings", "Qt"), std::string(value));
             store.write("Settings", "Ours", value);
             store.write("Other", "Ours", "x");
-            const QSettings qt(QString::fromStdString(path), QSettings::IniFormat);
+            const QSettings qt(path, QSettings::IniFormat);
             QCOMPARE(qt.value("Settings/Ours").toString(), QString::fromUtf8(value));
             QCOMPARE(qt.value("Settings/Qt").toString(), QString::fromUtf8(value));
             QCOMPARE(qt.value("Other/Ours").toString(), "x");
         }
         // Edited by hand: a byte order mark, CRLF, comments, blanks and a stray line stay.
         const QByteArray text = "\xEF\xBB\xBF; mine\r\n[Settings]\r\n Old = 1 ; note\r\nstray\r\n";
-        QFile file(QString::fromStdString(path));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-        file.close();
-        SettingsStore::atFile(path).write("Settings", "New", "2");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), text + "New=2\n");
-        QCOMPARE(SettingsStore::atFile(path).read("Settings", "Old"), "1");
+        QVERIFY(std::ofstream(at, std::ios::binary) << text.constData());
+        SettingsStore::atFile(at).write("Settings", "New", "2");
+        QCOMPARE(Contents(path), text + "New=2\n");
+        QCOMPARE(SettingsStore::atFile(at).read("Settings", "Old"), "1");
     }
 
     // Whatever stands in the settings file's place, nothing waits on it, nothing replaces it
@@ -112,24 +139,19 @@ private slots:
         QSKIP("No FIFOs or device nodes here.");
 #else
         const QString base = dir.filePath("kinds/");
-        QVERIFY(QDir().mkpath(base + "folder/x") && QDir().mkpath(base + "s.lock"));
-        QVERIFY(::mkfifo(QFile::encodeName(base + "fifo"), 0600) == 0);
-        QFile(base + "real").open(QIODevice::WriteOnly);
-        const bool device = ::mknod(QFile::encodeName(base + "null"), S_IFCHR | 0666,
-                                    ::makedev(1, 3)) == 0; // only root may make one
-        // Row: settings path, what it links to (empty: no link), whether a write works.
+        // Beside "s", the lock folder an earlier store waited on.
+        QVERIFY(QDir().mkpath(base + "s.lock"));
+        const bool device = Make("null", base + "null");
+        // Row: settings path, what is put there first (nothing if empty), whether a write works.
+        // clang-format off
         const std::tuple<QString, QString, bool> rows[] = {
-            {"fifo", "", false},
-            {"to-fifo", "fifo", false},
-            {"folder", "", false},
-            {"to-folder", "folder", false},
-            {"dangling", "none", false},
-            {"to-null", device ? "null" : "", !device},
-            {"to-real", "real", true},
-            {"s", "", true} /* beside it, the lock folder the earlier store waited on */};
-        for (const auto& [name, target, writable] : rows) {
-            if (!target.isEmpty())
-                QVERIFY(QFile::link(target, base + name));
+            {"fifo", "fifo", false}, {"to-fifo", "->fifo", false}, {"folder", "folder", false},
+            {"to-folder", "->folder", false}, {"dangling", "->none", false},
+            {"to-null", device ? "->null" : "", !device}, {"real", "file", true},
+            {"to-real", "->real", true}, {"s", "", true}};
+        // clang-format on
+        for (const auto& [name, kind, writable] : rows) {
+            QVERIFY(kind.isEmpty() || Make(kind, base + name));
             SettingsStore store = SettingsStore::atFile((base + name).toStdString());
             const QDeadlineTimer deadline(1000);
             QCOMPARE(store.read("Settings", "K"), std::string());
@@ -143,7 +165,7 @@ private slots:
             QCOMPARE(wrote, writable);
             QCOMPARE(store.read("Settings", "K"), writable ? "v" : "");
             const QFileInfo after(base + name);
-            QCOMPARE(after.isSymLink(), !target.isEmpty());
+            QCOMPARE(after.isSymLink(), kind.startsWith("->"));
             QCOMPARE(after.isFile(), writable); // nothing was made a regular file
         }
         struct stat node {};
@@ -169,93 +191,58 @@ private slots:
         QVERIFY(QFile::exists(dir.filePath("cfg/lunetra.conf")));
     }
 
-    void instanceGuard() {
-        // A holder killed without a chance to tidy up leaves no lock that counts, even while a
-        // program it started still runs.
-        QProcess holder;
-        holder.start(QCoreApplication::applicationFilePath(), {HoldLockMode, dir.path()});
-        QTRY_COMPARE_WITH_TIMEOUT(holder.peek(7), "locked\n", 10000);
-        const std::string lockDir = dir.path().toStdString();
-        InstanceGuard first("Lunetra", lockDir), second("Lunetra", lockDir);
-        QVERIFY(!first.isFirstInstance());
-        holder.kill();
-        QVERIFY(holder.waitForFinished(10000));
-        QVERIFY(first.isFirstInstance());
-        QVERIFY(!second.isFirstInstance());
-        first.release();
-        QVERIFY(second.isFirstInstance());
-    }
-
 #ifndef _WIN32
     // Only a live instance blocks a start: whatever else lies in the lock's place (left by a
-    // start killed half-way, or put there) is taken over at once, also by racing starts.
+    // start killed half-way or by a killed instance, even while a program it started still
+    // runs, or put there) is taken over at once, also by racing starts. A released lock is free.
     void anythingButALiveLockIsTakenOver() {
-        QFile outside(dir.filePath("outside"));
-        QVERIFY(outside.open(QIODevice::WriteOnly) && outside.write("mine") == 4);
-        outside.close();
-        const std::pair<const char*, std::function<bool(const QString&)>> rows[] = {
-            {"empty", [](const QString& p) { return QFile(p).open(QIODevice::WriteOnly); }},
-            {"garbage",
-             [](const QString& p) {
-                 QFile f(p);
-                 return f.open(QIODevice::WriteOnly) && f.write("\0\xff 99999\nx", 10) == 10 &&
-                        f.setPermissions({});
-             }},
-            {"folder", [](const QString& p) { return QDir().mkpath(p + "/x"); }},
-            {"dangling link", [](const QString& p) { return QFile::link("none", p); }},
-            {"link to a file",
-             [&](const QString& p) { return QFile::link(outside.fileName(), p); }},
-            { "FIFO",
-              [](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; } }};
-        for (const auto& [name, make] : rows) {
-            for (const bool racing : {false, true}) {
-                const QString folder = dir.filePath(QString("taken/%1%2").arg(name).arg(racing));
-                QVERIFY(QDir().mkpath(folder) && make(folder + "/Lunetra.lock"));
-                if (racing) {
-                    QProcess starts[4];
-                    for (QProcess& start : starts)
-                        start.start(QCoreApplication::applicationFilePath(),
-                                    {HoldLockMode, folder});
-                    QStringList said;
-                    for (QProcess& start : starts) {
-                        QTRY_VERIFY_WITH_TIMEOUT(start.canReadLine(), 10000);
-                        said << start.readLine();
-                    }
-                    for (QProcess& start : starts) {
-                        start.closeWriteChannel();
-                        QVERIFY(start.waitForFinished(10000));
-                    }
-                    QCOMPARE(said.count("locked\n"), 1);
-                    continue;
-                }
-                InstanceGuard first("Lunetra", folder.toStdString()),
-                    second("Lunetra", folder.toStdString());
-                const QDeadlineTimer deadline(1000);
-                QVERIFY2(first.isFirstInstance(), name);
-                QVERIFY2(!second.isFirstInstance(), name);
-                QVERIFY(!deadline.hasExpired());
+        QVERIFY(std::ofstream(dir.filePath("outside").toStdString()) << "mine");
+        // clang-format off
+        const QStringList kinds = {"file", "garbage", "folder", "->none", "fifo", "killed holder",
+                                   "->" + dir.filePath("outside")};
+        // clang-format on
+        for (int row = 0; row < kinds.size(); ++row) {
+            const QString folder = dir.filePath("taken/%1").arg(row), race = folder + "/race";
+            QVERIFY(QDir().mkpath(race) && Make(kinds[row], folder + "/Lunetra.lock") &&
+                    Make(kinds[row], race + "/Lunetra.lock"));
+            InstanceGuard first("Lunetra", folder.toStdString()),
+                second("Lunetra", folder.toStdString());
+            const QDeadlineTimer deadline(1000);
+            QVERIFY2(first.isFirstInstance(), qPrintable(kinds[row]));
+            QVERIFY2(!second.isFirstInstance(), qPrintable(kinds[row]));
+            QVERIFY(!deadline.hasExpired());
+            first.release();
+            QVERIFY2(second.isFirstInstance(), qPrintable(kinds[row]));
+
+            QProcess starts[4]; // at once, each holding the lock if it gets it
+            for (QProcess& start : starts)
+                start.start(QCoreApplication::applicationFilePath(), {HoldLockMode, race});
+            int locked = 0;
+            for (QProcess& start : starts) {
+                QTRY_VERIFY_WITH_TIMEOUT(start.canReadLine(), 10000);
+                locked += start.readLine() == "locked\n";
+            }
+            QVERIFY2(locked == 1, qPrintable(kinds[row]));
+            for (QProcess& start : starts) {
+                start.closeWriteChannel();
+                QVERIFY(start.waitForFinished(10000));
             }
         }
-        QVERIFY(outside.open(QIODevice::ReadOnly));
-        QCOMPARE(outside.readAll(), "mine");
+        QCOMPARE(Contents(dir.filePath("outside")), "mine");
     }
 
     // Without a sound runtime folder of the user's own, the lock goes to a folder that is
     // the user's alone, never to one that all users share.
     void theLockLivesInAFolderOfTheUsersAlone() {
         const auto temporary = Override("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
-        const QString own = dir.filePath("tmp/lunetra-%1").arg(::getuid());
-        QVERIFY(QDir().mkpath(own) && QDir().mkpath(dir.filePath("shared-run")) &&
-                QDir().mkpath(dir.filePath("run")));
-        ::chmod(QFile::encodeName(own), 0777); // left open to others, to be closed
-        ::chmod(QFile::encodeName(dir.filePath("shared-run")), 01777);
-        ::chmod(QFile::encodeName(dir.filePath("run")), 0700);
-        const QByteArray runtimes[] = {{},
-                                       "",
-                                       "run",
-                                       QFile::encodeName(dir.filePath("shared-run")),
-                                       QFile::encodeName(dir.filePath("run"))};
-        for (const QByteArray& runtime : runtimes) {
+        const QString own = dir.filePath("tmp/lunetra-%1").arg(::getuid()),
+                      shared = dir.filePath("shared-run"), run = dir.filePath("run");
+        // Its own folder starts open to others, to be closed.
+        for (const auto& [folder, mode] :
+             {std::pair(own, 0777), std::pair(shared, 01777), std::pair(run, 0700)})
+            QVERIFY(QDir().mkpath(folder) && ::chmod(QFile::encodeName(folder), mode) == 0);
+        for (const QByteArray& runtime : {QByteArray(), QByteArray(""), QByteArray("run"),
+                                          QFile::encodeName(shared), QFile::encodeName(run)}) {
             const auto variable = Override("XDG_RUNTIME_DIR", runtime);
             const InstanceGuard guard("Lunetra");
             const bool sound = runtime.endsWith("/run");
@@ -267,7 +254,7 @@ private slots:
         }
         // A link in its place, to a folder that all may use, is never used.
         const auto variable = Override("XDG_RUNTIME_DIR", {});
-        QVERIFY(QDir(own).removeRecursively() && QFile::link(dir.filePath("shared-run"), own));
+        QVERIFY(QDir(own).removeRecursively() && QFile::link(shared, own));
         InstanceGuard guard("Lunetra");
         QCOMPARE(guard.lockPath(), std::string());
         QVERIFY(guard.isFirstInstance());

@@ -14,9 +14,8 @@ set(LUNETRA_WINE_ENVIRONMENT
     "WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=d"
     XDG_CONFIG_HOME=${LUNETRA_WINE_HOME}/config XDG_DATA_HOME=${LUNETRA_WINE_HOME}/data)
 
-function(lunetra_wine_environment name)
-    set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "${LUNETRA_WINE_ENVIRONMENT}"
+function(lunetra_wine_environment)
+    set_tests_properties(${ARGN} PROPERTIES ENVIRONMENT "${LUNETRA_WINE_ENVIRONMENT}"
         ENVIRONMENT_MODIFICATION PATH=path_list_prepend:${LUNETRA_WINE_HOME}/no-browser)
 endfunction()
 
@@ -28,7 +27,6 @@ endfunction()
 add_test(NAME wine_prefix_start COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init)
 add_test(NAME wine_prefix_stop
          COMMAND sh -c "\"$0\" -k 2>/dev/null; \"$0\" -w" ${LUNETRA_WINESERVER})
-lunetra_wine_environment(wine_prefix_start)
-lunetra_wine_environment(wine_prefix_stop)
+lunetra_wine_environment(wine_prefix_start wine_prefix_stop)
 set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
 set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)

@@ -3,14 +3,15 @@
 // LUNETRA_RECORD, all at once, so a reader never sees half a record.
 #include <windows.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 int main() {
-    char recordPath[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("LUNETRA_RECORD", recordPath, MAX_PATH) == 0)
+    const char* recordPath = std::getenv("LUNETRA_RECORD");
+    if (recordPath == nullptr)
         return 2;
-    char delay[16] = {};
-    if (GetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", delay, sizeof delay) > 0)
+    if (const char* delay = std::getenv("LUNETRA_RECORD_DELAY_MS"))
         Sleep(static_cast<DWORD>(std::stoul(delay)));
 
     char folder[MAX_PATH] = {};
@@ -19,17 +20,9 @@ int main() {
     GetStartupInfoA(&start);
     const int show = (start.dwFlags & STARTF_USESHOWWINDOW) ? start.wShowWindow : -1;
     // NUL separates the fields: the command line may hold any other character.
-    const std::string record =
-        std::string(GetCommandLineA()) + '\0' + folder + '\0' + std::to_string(show);
-
     const std::string part = std::string(recordPath) + ".part";
-    const HANDLE file =
-        CreateFileA(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    if (!(std::ofstream(part, std::ios::binary)
+          << GetCommandLineA() << '\0' << folder << '\0' << show))
         return 3;
-    DWORD written = 0;
-    const BOOL ok =
-        WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && MoveFileExA(part.c_str(), recordPath, MOVEFILE_REPLACE_EXISTING) ? 0 : 4;
+    return MoveFileExA(part.c_str(), recordPath, MOVEFILE_REPLACE_EXISTING) ? 0 : 4;
 }

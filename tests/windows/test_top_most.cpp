@@ -42,66 +42,50 @@ std::array<LONG, 4> Place(HWND window) {
 
 // True when `upper` comes before `lower` in the desktop's stacking order.
 bool Above(HWND upper, HWND lower) {
-    HWND next = upper;
-    while ((next = GetWindow(next, GW_HWNDNEXT)) != nullptr && next != lower) {
-    }
-    return next == lower;
+    for (HWND next = upper; (next = GetWindow(next, GW_HWNDNEXT)) != nullptr;)
+        if (next == lower)
+            return true;
+    return false;
 }
 
 void Raise(HWND window) {
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-class TopMostTest : public testing::Test {
-protected:
-    const HWND active = MakeWindow(400), window = MakeWindow(40);
+// A hidden window and a shown one, both below the active window, are kept on top of it.
+TEST(TopMost, OnTopWithoutShowingMovingOrTakingTheFocus) {
+    const HWND active = MakeWindow(400), hidden = MakeWindow(40), shown = MakeWindow(80);
+    ASSERT_TRUE(active && hidden && shown) << "no windows: is there a display?";
+    ShowWindow(active, SW_SHOWNORMAL);
+    SetForegroundWindow(active);
+    ShowWindow(shown, SW_SHOWNOACTIVATE);
+    Raise(active);
+    ASSERT_TRUE(Until([&] { return GetForegroundWindow() == active && Above(active, shown); }));
+    const auto hiddenPlace = Place(hidden), shownPlace = Place(shown);
 
-    void SetUp() override {
-        ASSERT_TRUE(active && window) << "no windows: is there a display?";
-        ShowWindow(active, SW_SHOWNORMAL);
-        SetForegroundWindow(active);
-        ASSERT_TRUE(Until([&] { return GetForegroundWindow() == active; }));
-    }
-    void TearDown() override {
-        EXPECT_EQ(GetForegroundWindow(), active) << "the request took the focus";
-        EXPECT_FALSE(IsTopMost(active));
-        DestroyWindow(window);
-        DestroyWindow(active);
-    }
-};
-
-TEST_F(TopMostTest, HiddenWindowStaysHiddenAndIsOnTopWheneverShown) {
-    const auto place = Place(window);
-    KeepTopMost(reinterpret_cast<std::uintptr_t>(window), false);
-    Until([] { return false; }, 300ms);
-    EXPECT_TRUE(IsTopMost(window));
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(Place(window), place);
+    KeepTopMost(reinterpret_cast<std::uintptr_t>(hidden), false);
+    KeepTopMost(reinterpret_cast<std::uintptr_t>(shown), true);
+    KeepTopMost(0, true); // no window: nothing happens
+    EXPECT_TRUE(Until([&] { return Above(shown, active); }));
+    Until([] { return false; }, 300ms); // room for a show that must not come
+    EXPECT_TRUE(IsTopMost(hidden) && IsTopMost(shown));
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    EXPECT_TRUE(IsWindowVisible(shown));
+    EXPECT_EQ(Place(hidden), hiddenPlace);
+    EXPECT_EQ(Place(shown), shownPlace);
+    // Raising the active window again cannot put it above a topmost one.
+    Raise(active);
+    EXPECT_TRUE(Until([&] { return Above(shown, active); }));
 
     // Shown, hidden and shown again by its owner, as the exit window is: still on top.
     for (int round = 0; round < 2; ++round) {
-        ShowWindow(window, SW_SHOWNOACTIVATE);
+        ShowWindow(hidden, SW_SHOWNOACTIVATE);
         Raise(active);
-        EXPECT_TRUE(Until([&] { return IsWindowVisible(window) && Above(window, active); }));
-        ShowWindow(window, SW_HIDE);
+        EXPECT_TRUE(Until([&] { return IsWindowVisible(hidden) && Above(hidden, active); }));
+        ShowWindow(hidden, SW_HIDE);
     }
-}
-
-TEST_F(TopMostTest, VisibleWindowRisesAboveTheActiveOneWithoutMovingOrTakingTheFocus) {
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    Raise(active);
-    ASSERT_TRUE(Until([&] { return IsWindowVisible(window) && Above(active, window); }));
-    const auto place = Place(window);
-
-    KeepTopMost(reinterpret_cast<std::uintptr_t>(window), true);
-    EXPECT_TRUE(Until([&] { return Above(window, active); }));
-    EXPECT_TRUE(IsTopMost(window));
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_EQ(Place(window), place);
-    // Raising the active window again cannot put it above a topmost one.
-    Raise(active);
-    EXPECT_TRUE(Until([&] { return Above(window, active); }));
-    KeepTopMost(0, true); // no window: nothing happens
+    EXPECT_EQ(GetForegroundWindow(), active) << "a request took the focus";
+    EXPECT_FALSE(IsTopMost(active));
 }
 
 } // namespace
