@@ -3,8 +3,10 @@
 // window mapped and to that window's first paint, as the X server sees them. Memory is the
 // peak resident size of the same runs.
 //
-// Usage, on an X display (the README has the whole command):
-//   bench_startup LUNETRA BASELINE [RUNS]
+// Usage, on an X display (scripts/bench.sh has the whole command):
+//   bench_startup [-n RUNS] BASELINE PROGRAM...
+// Every program is compared with the baseline; several builds of Lunetra can so be set side
+// by side in one run.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
@@ -167,12 +169,18 @@ std::vector<std::string> FreshUser(const std::filesystem::path& home) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s LUNETRA BASELINE [RUNS]\n", argv[0]);
+    int runs = 21;
+    std::vector<std::string> programs; // the baseline first
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "-n" && i + 1 < argc)
+            runs = std::max(3, std::atoi(argv[++i]));
+        else
+            programs.emplace_back(argv[i]);
+    }
+    if (programs.size() < 2) {
+        std::fprintf(stderr, "usage: %s [-n RUNS] BASELINE PROGRAM...\n", argv[0]);
         return 2;
     }
-    const std::string programs[] = {argv[1], argv[2]};
-    const int runs = argc > 3 ? std::max(3, std::atoi(argv[3])) : 21;
     const std::filesystem::path home =
         std::filesystem::temp_directory_path() / ("lunetra-bench-" + std::to_string(getpid()));
 
@@ -185,9 +193,9 @@ int main(int argc, char** argv) {
     }
 
     Display display;
-    std::vector<Run> results[2];
+    std::vector<std::vector<Run>> results(programs.size());
     for (int round = -1; round < runs; ++round) { // round -1 warms the caches
-        for (int which = 0; which < 2; ++which) {
+        for (std::size_t which = 0; which < programs.size(); ++which) {
             std::vector<std::string> variables = keep;
             for (std::string& fresh : FreshUser(home))
                 variables.push_back(std::move(fresh));
@@ -206,17 +214,27 @@ int main(int argc, char** argv) {
     }
     std::filesystem::remove_all(home);
 
-    std::printf("Start-up, whole process, %d alternating runs each: median [middle half]\n", runs);
-    std::printf("%-22s %-24s %-24s %s\n", "", "Lunetra", "baseline", "ratio");
+    std::printf("Start-up, whole process, %d alternating runs each: median [middle half], and "
+                "the ratio of medians to the baseline\n",
+                runs);
+    for (std::size_t which = 0; which < programs.size(); ++which)
+        std::printf("  %c: %s%s\n", char('A' + which), programs[which].c_str(),
+                    which == 0 ? " (baseline)" : "");
     const auto row = [&](const char* name, double Run::*field) {
-        std::vector<double> values[2];
-        for (int which = 0; which < 2; ++which)
+        double base = 0;
+        std::printf("%-20s", name);
+        for (std::size_t which = 0; which < programs.size(); ++which) {
+            std::vector<double> values;
             for (const Run& run : results[which])
-                values[which].push_back(run.*field);
-        const Summary ours = Summarise(values[0]), base = Summarise(values[1]);
-        std::printf("%-22s %6.1f [%6.1f, %6.1f]   %6.1f [%6.1f, %6.1f]   %.2f\n", name, ours.median,
-                    ours.low, ours.high, base.median, base.low, base.high,
-                    ours.median / base.median);
+                values.push_back(run.*field);
+            const Summary s = Summarise(values);
+            if (which == 0)
+                base = s.median;
+            std::printf("  %c %6.1f [%6.1f, %6.1f]", char('A' + which), s.median, s.low, s.high);
+            if (which > 0)
+                std::printf(" %.2f", s.median / base);
+        }
+        std::printf("\n");
     };
     row("to mapped (ms)", &Run::mapped);
     row("to first paint (ms)", &Run::painted);
