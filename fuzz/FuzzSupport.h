@@ -11,14 +11,14 @@
 
 // A broken property fails the run like a crash, naming the condition that broke.
 #define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);          \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
+    ((condition) ? void() : lunetra::fuzz::Broken(#condition, __FILE__, __LINE__))
 
 namespace lunetra::fuzz {
+
+[[noreturn]] inline void Broken(const char* condition, const char* file, int line) {
+    std::fprintf(stderr, "broken: %s (%s:%d)\n", condition, file, line);
+    std::abort();
+}
 
 // The next value from the front of the input; bytes past its end read as zero.
 template <typename T> T Take(const std::uint8_t*& data, std::size_t& size) {
