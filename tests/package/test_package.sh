@@ -30,8 +30,8 @@ listed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\./, "", $6); print $6}' | 
 
 dpkg-deb -x "$deb" "$tmp/root"
 for size in 16 24 32 48 64 128 256; do
-    got=$(identify -format '%wx%h' "$tmp/root$icons/${size}x$size/apps/$id.png")
-    [ "$got" = "${size}x$size" ] || fail "the $size pixel icon is $got"
+    [ "$(identify -format %wx%h "$tmp/root$icons/${size}x$size/apps/$id.png")" = "${size}x$size" ] ||
+        fail "the $size pixel icon is not $size pixels square"
 done
 desktop-file-validate "$tmp/root/usr/share/applications/$id.desktop" || fail "desktop entry"
 metainfo=$tmp/root/usr/share/metainfo/$id.metainfo.xml
@@ -49,13 +49,10 @@ mkdir -p "$tmp/home/config" "$tmp/home/bin" && mkdir -m 700 "$tmp/home/runtime"
 printf '#!/bin/sh\necho "$1" >>"$(dirname "$0")/opened"\n' >"$tmp/home/bin/xdg-open"
 chmod +x "$tmp/home/bin/xdg-open"
 XDG_CONFIG_HOME=$tmp/home/config XDG_RUNTIME_DIR=$tmp/home/runtime PATH=$tmp/home/bin:$PATH \
-    xvfb-run -a env -u QT_QPA_PLATFORM bash -c '
-        "$1" & pid=$!
-        found=1
-        for window in $(timeout 20 xdotool search --sync --onlyvisible --pid $pid --class "^$2\$"); do
-            [ "$(xdotool getwindowname "$window")" = "Lunetra v1.0" ] && found=0
-        done
-        kill $pid
-        exit $found' - "$tmp/root/usr/bin/lunetra" "$class" || fail "the unpacked lunetra showed no main window"
+    xvfb-run -a env -u QT_QPA_PLATFORM bash -c '"$1" & pid=$!
+        timeout 20 xdotool search --sync --onlyvisible --pid $pid --class "^$2\$" \
+            getwindowname %@ | grep -qx "Lunetra v1.0"; found=$?
+        kill $pid; exit $found' - "$tmp/root/usr/bin/lunetra" "$class" ||
+    fail "the unpacked lunetra showed no main window"
 [ ! -e "$tmp/home/bin/opened" ] || fail "a page was opened at start"
 echo "package $(basename "$deb") passes"

@@ -32,7 +32,7 @@
 
 using namespace lunetra::platform;
 
-static const QString HoldLockMode = "--hold-lock", EndMode = "--end-process";
+static const QString HoldLockMode = "--hold-lock";
 
 // Sets, or for a null value removes, an environment variable until the guard ends.
 [[nodiscard]] static auto Override(const char* name, const QByteArray& value) {
@@ -49,19 +49,10 @@ static QByteArray Contents(const QString& path) {
 
 #ifndef _WIN32
 // Puts a thing of this kind in the path's place: "file" (empty), "garbage" (a file nobody may
-// read), "folder" (not empty), "fifo", "null" (the null device, which only root may make),
-// "->target" (a symbolic link) or, for a lock, "killed holder".
+// read), "folder" (not empty), "fifo", "null" (the null device, which only root may make) or
+// "->target" (a symbolic link).
 static bool Make(const QString& kind, const QString& path) {
     QFile file(path);
-    if (kind == "killed holder") { // killed without a chance to tidy up
-        QProcess holder;
-        holder.start(QCoreApplication::applicationFilePath(),
-                     {HoldLockMode, QFileInfo(path).path()});
-        if (!holder.waitForReadyRead(10000) || holder.readLine() != "locked\n")
-            return false;
-        holder.kill();
-        return holder.waitForFinished(10000);
-    }
     if (kind.startsWith("->"))
         return QFile::link(kind.mid(2), path);
     if (kind == "folder")
@@ -96,12 +87,6 @@ private slots:
         OpenInBrowser(address.toStdString());
         QTRY_COMPARE_WITH_TIMEOUT(Contents(opener + ".log"), "1 " + address, 10000);
         QVERIFY2(!QFile::exists(dir.filePath("pwned")), "a command was run");
-
-        // With no opener anywhere on the path the call neither throws nor waits.
-        const auto bare = Override("PATH", QFile::encodeName(dir.filePath("none")));
-        const QDeadlineTimer deadline(2000);
-        OpenInBrowser("http://www.lunetra.example/");
-        QVERIFY(!deadline.hasExpired());
     }
 
     // Compatible both ways with the files that Qt's INI format wrote before: each value goes
@@ -109,20 +94,19 @@ private slots:
     void settingsStoreSharesItsFormatWithQt() {
         const QString path = dir.filePath("s.ini");
         const std::string at = path.toStdString();
-        for (const char* value :
-             {"2024-01-02", "Zoë \"q\" a, b\\\r\n[Settings] k=v;#", "@lead", " spaced ", "",
-              "tab\there=1\x01"
-              "a"}) {
+        // Quotes, escapes, CRLF, a section and a control character before a hex digit; a
+        // leading @ and spaces; nothing.
+        for (const char* value : {"Zoë \"q\" a, b\\\r\n[Settings] k=v;#\t\x01"
+                                  "a",
+                                  "@ spaced ", ""}) {
             QFile::remove(path);
             QSettings(path, QSettings::IniFormat).setValue("Settings/Qt", QString::fromUtf8(value));
             SettingsStore store = SettingsStore::atFile(at);
             QCOMPARE(store.read("Settings", "Qt"), std::string(value));
-            store.write("Settings", "Ours", value);
-            store.write("Other", "Ours", "x");
+            store.write("Other", "Ours", value);
             const QSettings qt(path, QSettings::IniFormat);
-            QCOMPARE(qt.value("Settings/Ours").toString(), QString::fromUtf8(value));
+            QCOMPARE(qt.value("Other/Ours").toString(), QString::fromUtf8(value));
             QCOMPARE(qt.value("Settings/Qt").toString(), QString::fromUtf8(value));
-            QCOMPARE(qt.value("Other/Ours").toString(), "x");
         }
         // Edited by hand: a byte order mark, CRLF, comments, blanks and a stray line stay.
         const QByteArray text = "\xEF\xBB\xBF; mine\r\n[Settings]\r\n Old = 1 ; note\r\nstray\r\n";
@@ -132,8 +116,8 @@ private slots:
         QCOMPARE(SettingsStore::atFile(at).read("Settings", "Old"), "1");
     }
 
-    // Whatever stands in the settings file's place, nothing waits on it, nothing replaces it
-    // and a write fails at once; a link to a regular file is written through.
+    // Whatever stands in the settings file's place, nothing waits on it (a hang fails the test
+    // run), nothing replaces it and a write fails; a link to a regular file is written through.
     void settingsStoreTouchesOnlyRegularFiles() {
 #ifdef _WIN32
         QSKIP("No FIFOs or device nodes here.");
@@ -146,32 +130,23 @@ private slots:
         // clang-format off
         const std::tuple<QString, QString, bool> rows[] = {
             {"fifo", "fifo", false}, {"to-fifo", "->fifo", false}, {"folder", "folder", false},
-            {"to-folder", "->folder", false}, {"dangling", "->none", false},
+            {"dangling", "->none", false},
             {"to-null", device ? "->null" : "", !device}, {"real", "file", true},
             {"to-real", "->real", true}, {"s", "", true}};
         // clang-format on
         for (const auto& [name, kind, writable] : rows) {
             QVERIFY(kind.isEmpty() || Make(kind, base + name));
             SettingsStore store = SettingsStore::atFile((base + name).toStdString());
-            const QDeadlineTimer deadline(1000);
             const std::string key = name.toStdString(); // a link may share a file with a row before
-            QCOMPARE(store.read("Settings", key), std::string());
-            bool wrote = true;
-            try {
+            if (writable)
                 store.write("Settings", key, "v");
-            } catch (const std::runtime_error&) {
-                wrote = false;
-            }
-            QVERIFY2(!deadline.hasExpired(), qPrintable(name));
-            QCOMPARE(wrote, writable);
+            else
+                QVERIFY_THROWS_EXCEPTION(std::runtime_error, store.write("Settings", key, "v"));
             QCOMPARE(store.read("Settings", key), writable ? "v" : "");
             const QFileInfo after(base + name);
             QCOMPARE(after.isSymLink(), kind.startsWith("->"));
-            QCOMPARE(after.isFile(), writable); // nothing was made a regular file
+            QCOMPARE(after.isFile(), writable); // nothing, not even the device, became a file
         }
-        struct stat node {};
-        QVERIFY(!device ||
-                (::stat(QFile::encodeName(base + "null"), &node) == 0 && S_ISCHR(node.st_mode)));
 #endif
     }
 
@@ -181,40 +156,39 @@ private slots:
         QSKIP("The store lives in the roaming application data here.");
 #endif
         const auto home = Override("HOME", QFile::encodeName(dir.filePath("home")));
-        for (const QByteArray& config : {QByteArray("rel/config"), QByteArray(), QByteArray("")}) {
+        const QByteArray absolute = QFile::encodeName(dir.filePath("cfg"));
+        for (const QByteArray& config : {QByteArray("rel/config"), QByteArray(), {""}, absolute}) {
             const auto variable = Override("XDG_CONFIG_HOME", config);
-            QCOMPARE(SettingsStore("a/b").path(),
-                     dir.filePath("home/.config/a_b.conf").toStdString());
+            const QString file =
+                (config == absolute ? dir.filePath("cfg") : dir.filePath("home/.config")) +
+                "/a_b.conf";
+            SettingsStore store("a/b");
+            QCOMPARE(store.path(), file.toStdString());
+            store.write("Settings", "K", "v"); // the folder is made as needed
+            QVERIFY(QFile::exists(file));
         }
-        const auto variable = Override("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("cfg")));
-        SettingsStore store("lunetra");
-        store.write("Settings", "K", "v"); // the folder is made as needed
-        QVERIFY(QFile::exists(dir.filePath("cfg/lunetra.conf")));
     }
 
 #ifndef _WIN32
     // Only a live instance blocks a start: whatever else lies in the lock's place (left by a
-    // start killed half-way or by a killed instance, even while a program it started still
-    // runs, or put there) is taken over at once, also by racing starts. A released lock is free.
+    // start killed half-way, or put there) is taken over, also by racing starts. A released lock
+    // is free, even while a program its holder started still runs.
     void anythingButALiveLockIsTakenOver() {
         QVERIFY(std::ofstream(dir.filePath("outside").toStdString()) << "mine");
-        // clang-format off
-        const QStringList kinds = {"file", "garbage", "folder", "->none", "fifo", "killed holder",
-                                   "->" + dir.filePath("outside")};
-        // clang-format on
+        const QStringList kinds = {"file",   "folder", "garbage",
+                                   "->none", "fifo",   "->" + dir.filePath("outside")};
         for (int row = 0; row < kinds.size(); ++row) {
             const QString folder = dir.filePath("taken/%1").arg(row), race = folder + "/race";
             QVERIFY(QDir().mkpath(race) && Make(kinds[row], folder + "/Lunetra.lock") &&
                     Make(kinds[row], race + "/Lunetra.lock"));
             InstanceGuard first("Lunetra", folder.toStdString()),
                 second("Lunetra", folder.toStdString());
-            const QDeadlineTimer deadline(1000);
             QVERIFY2(first.isFirstInstance(), qPrintable(kinds[row]));
             QVERIFY2(!second.isFirstInstance(), qPrintable(kinds[row]));
-            QVERIFY(!deadline.hasExpired());
             first.release();
             QVERIFY2(second.isFirstInstance(), qPrintable(kinds[row]));
-
+            if (row >= 2) // the races are slow: one kind opened, one moved aside
+                continue;
             QProcess starts[4]; // at once, each holding the lock if it gets it
             for (QProcess& start : starts)
                 start.start(QCoreApplication::applicationFilePath(), {HoldLockMode, race});
@@ -228,6 +202,7 @@ private slots:
                 start.closeWriteChannel();
                 QVERIFY(start.waitForFinished(10000));
             }
+            QVERIFY(InstanceGuard("Lunetra", race.toStdString()).isFirstInstance());
         }
         QCOMPARE(Contents(dir.filePath("outside")), "mine");
     }
@@ -262,14 +237,6 @@ private slots:
     }
 #endif
 
-    void endProcessEndsAtOnce() {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {EndMode});
-        QVERIFY(child.waitForFinished(10000));
-        QCOMPARE(child.exitCode(), 3);
-        QCOMPARE(child.readAllStandardOutput(), ""); // no atexit handler, no flush
-    }
-
     void hasDisplay() {
 #if defined(_WIN32) || defined(__APPLE__)
         QSKIP("There is always a display here.");
@@ -287,20 +254,18 @@ private slots:
         }
     }
 
+    // A window already shown stays shown (test_exit_window has one not shown yet).
     void keepOnTopLeavesVisibilityAlone() {
-        QWidget hidden, shown;
+        QWidget shown;
         shown.show();
-        for (QWidget* window : {&hidden, &shown}) {
-            KeepOnTopWithoutActivating(window);
-            QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-            QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
-            QCOMPARE(window->isVisible(), window == &shown);
-        }
+        KeepOnTopWithoutActivating(&shown);
+        QVERIFY(shown.windowFlags().testFlag(Qt::WindowStaysOnTopHint) && shown.isVisible());
+        QVERIFY(shown.testAttribute(Qt::WA_ShowWithoutActivating));
     }
 };
 
 int main(int argc, char** argv) {
-    // Child runs: hold the lock until killed, or end the process with clean-up still pending.
+    // A child run: holds the lock until the test closes its input.
     if (argc == 3 && argv[1] == HoldLockMode) {
         InstanceGuard guard("Lunetra", argv[2]);
         std::puts(guard.isFirstInstance() ? "locked" : "busy");
@@ -309,12 +274,7 @@ int main(int argc, char** argv) {
         std::system("sleep 20 </dev/null >/dev/null 2>&1 &");
 #endif
         std::fflush(stdout);
-        return std::getchar(); // holds the lock until killed or until the test closes the input
-    }
-    if (argc == 2 && argv[1] == EndMode) {
-        std::atexit([] { std::fputs("cleaned up", stdout); });
-        std::fputs("pending", stdout);
-        EndProcess(3);
+        return std::getchar();
     }
     QApplication app(argc, argv);
     TestPlatform test;

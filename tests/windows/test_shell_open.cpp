@@ -72,30 +72,24 @@ TEST(ShellOpen, HandlerGetsEveryAddressInTheCodePageUnwaitedAndNothingWithoutAHa
                std::to_string(SW_SHOWNORMAL);
     };
 
-    // A slow browser is never waited for.
-    SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", "3000");
-    auto start = Clock::now();
-    OpenInBrowser(help::DonationPage());
-    EXPECT_LT(Clock::now() - start, 2s);
-    EXPECT_EQ(nextLaunch(), expected(help::DonationPage()));
-    SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", nullptr);
-
     const std::string referral = lunetra::modTellAFriend::BuildRequestAddress(
         {"Zoë O'Brien", "zoe@example.org", "Hi \"pal\" & co — café\r\nŁukasz paid 5€ 漢",
          "Ann & Bo", "ann@example.net"});
     ASSERT_NE(referral.find("\r\n"), std::string::npos);
-    // In the code page checked above; the same page twice must reach the handler twice.
-    for (const auto& address :
-         {help::ProductHelpPage(), help::ProductDownloadPage(), help::MakerHomePage(),
-          help::MakerSoftwarePage(), help::DonationPage(), help::FullBrandingPage(),
-          help::CoBrandingPage(), referral, help::MakerHomePage()}) {
+    // In the code page checked above, from a slow browser that is never waited for; the same
+    // page twice must reach the handler twice.
+    SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", "3000");
+    for (const auto& address : {help::DonationPage(), referral, help::DonationPage()}) {
+        const auto start = Clock::now();
         OpenInBrowser(address);
+        EXPECT_LT(Clock::now() - start, 2s);
         EXPECT_EQ(nextLaunch(), expected(address));
     }
+    SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", nullptr);
 
     // Without a handler: no complaint and no long wait.
     ASSERT_EQ(RegDeleteTreeA(HKEY_CLASSES_ROOT, "http\\shell"), ERROR_SUCCESS);
-    start = Clock::now();
+    const auto start = Clock::now();
     OpenInBrowser(help::ProductHelpPage());
     EXPECT_LT(Clock::now() - start, 5s);
     EXPECT_EQ(nextLaunch(2s), "no launch");

@@ -73,11 +73,9 @@ TEST(TopMost, OnTopWithoutShowingMovingOrTakingTheFocus) {
     EXPECT_TRUE(IsWindowVisible(shown));
     EXPECT_EQ(Place(hidden), hiddenPlace);
     EXPECT_EQ(Place(shown), shownPlace);
-    // Raising the active window again cannot put it above a topmost one.
-    Raise(active);
-    EXPECT_TRUE(Until([&] { return Above(shown, active); }));
 
-    // Shown, hidden and shown again by its owner, as the exit window is: still on top.
+    // Shown, hidden and shown again by its owner, as the exit window is: still on top, even
+    // when the active window is raised again.
     for (int round = 0; round < 2; ++round) {
         ShowWindow(hidden, SW_SHOWNOACTIVATE);
         Raise(active);
