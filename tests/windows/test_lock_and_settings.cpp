@@ -1,0 +1,55 @@
+// The instance lock and the settings store as Windows builds them: a named mutex, and an INI
+// file in the user's application-data folder.
+#include "platform/InstanceGuard.h"
+#include "platform/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+using namespace lunetra::platform;
+namespace fs = std::filesystem;
+
+TEST(InstanceGuardOnWindows, OneHolderAtATimeForEachProgram) {
+    InstanceGuard first("lunetra");
+    ASSERT_TRUE(first.isFirstInstance());
+    EXPECT_TRUE(first.isFirstInstance()); // asking again keeps the lock
+    InstanceGuard second("lunetra");
+    EXPECT_FALSE(second.isFirstInstance());
+    InstanceGuard other("lunetra2");
+    EXPECT_TRUE(other.isFirstInstance());
+    first.release();
+    EXPECT_TRUE(second.isFirstInstance());
+}
+
+TEST(SettingsStoreOnWindows, KeepsTheDayInTheUsersFolderAndNeverReplacesAFolder) {
+    const fs::path folder = fs::temp_directory_path() / "lunetra-settings";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "taken.ini");
+    ASSERT_EQ(_putenv_s("APPDATA", folder.string().c_str()), 0);
+    SettingsStore store("lunetra");
+    EXPECT_EQ(store.read("Settings", "LastUpdateReminder"), "");
+    store.write("Settings", "LastUpdateReminder", "2026-12-06");
+    const std::string text = [&] { // closed again at once: Windows keeps an open file
+        std::ifstream file(folder / "lunetra.ini", std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(file), {}};
+    }();
+    EXPECT_NE(text.find("[Settings]"), std::string::npos) << text;
+    EXPECT_NE(text.find("LastUpdateReminder=2026-12-06"), std::string::npos) << text;
+    EXPECT_EQ(SettingsStore("lunetra").read("Settings", "LastUpdateReminder"), "2026-12-06");
+
+    SettingsStore taken = SettingsStore::atFile((folder / "taken.ini").string());
+    EXPECT_EQ(taken.read("Settings", "LastUpdateReminder"), "");
+    EXPECT_THROW(taken.write("Settings", "LastUpdateReminder", "2026-12-06"), std::runtime_error);
+    EXPECT_TRUE(fs::is_directory(folder / "taken.ini"));
+
+    // A relative folder is no folder of the user's: nothing is written beside the program.
+    ASSERT_EQ(_putenv_s("APPDATA", "relative"), 0);
+    EXPECT_THROW(SettingsStore("lunetra").write("Settings", "K", "v"), std::runtime_error);
+    EXPECT_FALSE(fs::exists("relative"));
+    fs::remove_all(folder);
+}
