@@ -71,32 +71,30 @@ private slots:
     }
 
     void newWindowAndItsButtons() {
-        // Each quarter of the draw range picks an appeal of its own.
+        // Each quarter of the draw range picks an appeal of its own (its edges are the draws'
+        // test).
         QStringList appeals;
-        for (double draw : {0.0, 0.2499999, 0.25, 0.5, 0.75, 0.9999999}) {
+        for (double draw : {0.0, 0.25, 0.5, 0.75}) {
             services.draws = {draw};
             const frmNagScreen2 nag(services, {});
             appeals << text(nag.findChild<QWidget*>("Label2"));
             // On top from the start: setting it later would hide and re-show the window.
             QVERIFY(!nag.isVisible() && nag.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         }
-        QCOMPARE(appeals[0], appeals[1]);
-        QCOMPARE(appeals[4], appeals[5]);
         QCOMPARE(QSet<QString>(appeals.begin(), appeals.end()).size(), 4);
-        QCOMPARE(services.seeds, 7); // once for each window, the test's own included
+        QCOMPARE(services.seeds, 5); // once for each window, the test's own included
         QCOMPARE(text(get("Check1")),
                  "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now");
 
         // Links open their page on each use, the box anywhere in its rectangle; Exit and
         // closing each end the program.
         QWidget* check = get("Check1");
-        QTest::mouseClick(check, Qt::LeftButton, {}, {20, check->height() / 2});
         QTest::mouseClick(check, Qt::LeftButton, {}, {check->width() - 2, check->height() - 2});
         QTest::keyClick(check, Qt::Key_Space);
         QTest::mouseClick(get("lblGoToHome"), Qt::LeftButton);
-        const std::string home = modHelp::MakerHomePage();
         QCOMPARE(services.openedPages,
-                 (std::vector{home, home, home, modHelp::MakerSoftwarePage()}));
+                 (std::vector{modHelp::MakerHomePage(), modHelp::MakerHomePage(),
+                              modHelp::MakerSoftwarePage()}));
         QVERIFY(!check->property("checked").toBool());
         QTest::mouseClick(get("cmdClose"), Qt::LeftButton);
         QCOMPARE(services.processEnds, 1);
@@ -113,33 +111,25 @@ private slots:
         QCOMPARE(text(get("txtFriendEmail")), QString());
     }
 
-    // Each row: what is typed into each field, in the order of Fields (null: left alone), and
-    // what each of two presses of Send is refused with (empty: the request is opened).
+    // The order of the checks and their messages are the refer-a-friend test's; here, what the
+    // window adds. Each row: what is typed into each field, in the order of Fields (null: left
+    // alone), and what each of two presses of Send is refused with (empty: the request is opened).
     void send() {
-        const QString ann = "ann@mail.org", bob = "bob@mail.org";
-        const QString proper = "Please Enter Proper Email Address";
         const std::pair<QStringList, QString> rows[] = {
-            {{{}, ann, {}, "ann @mail.org", {}}, "Please Enter Distinct Email Addresses"},
-            {QStringList(5, {}), proper},
-            {{"Ann", "", "  ", bob, {}}, proper},
-            {{{}, " ann@mail.org", "Bob", bob, {}}, "Please Enter Your Name"},
-            {{"Ann", ann, "Bob", bob, ""}, "Please Enter Your Message"},
-            {{"  Zo\u00eb & Jo #1  ", ann, "Bob", bob, {}}, ""}};
-        const std::string page = "http://" + std::string(sites::MakerHost) +
-                                 "/zelk-refer-a-friend.php?taf1=Zo\u00eb & Jo #1&taf2=ann@mail.org"
-                                 "&taf3=Your Message\r\n&taf4=Bob&taf5=bob@mail.org&taf6=http://" +
-                                 std::string(sites::ProductHost) + "/";
+            {{{}, "ann@mail.org", {}, "ann @mail.org", {}},
+             "Please Enter Distinct Email Addresses"},
+            {{"Ann", "", "  ", "bob@mail.org", ""}, "Please Enter Proper Email Address"},
+            {{"  Zo\u00eb & Jo #1  ", "ann@mail.org", "Bob", "bob@mail.org", {}}, ""}};
         for (const auto& [typed, refusal] : rows) {
             init();
             for (int i = 0; i < 5; ++i)
                 if (!typed[i].isNull())
                     type(Fields[i], typed[i]);
-            QTest::mouseClick(get("cmdSubmit"), Qt::LeftButton);
-            QTest::mouseClick(get("cmdSubmit"), Qt::LeftButton);
-            QCOMPARE(services.openedPages, std::vector(refusal.isEmpty() ? 2 : 0, page));
+            for (int press = 0; press < 2; ++press)
+                QTest::mouseClick(get("cmdSubmit"), Qt::LeftButton);
+            QCOMPARE(services.openedPages.size(), refusal.isEmpty() ? 2u : 0u);
             // Each space typed into an address is refused as it is typed.
-            const QStringList said(typed[1].count(u' ') + typed[3].count(u' '),
-                                   "Email Address Cannot Contain Space");
+            const QStringList said(typed[3].count(u' '), "Email Address Cannot Contain Space");
             QCOMPARE(services.messages, said + QStringList(refusal.size() ? 2 : 0, refusal));
             QCOMPARE(services.icons,
                      std::vector(std::size_t(services.messages.size()), MessageIcon::Critical));
@@ -150,6 +140,7 @@ private slots:
         }
     }
 
+    // The fields have no length limit; the request's form is the refer-a-friend test's.
     void pastedTextIsSentWhole() {
         std::string values[4];
         for (int i = 0; i < 4; ++i) {
@@ -159,14 +150,9 @@ private slots:
             static_cast<QLineEdit*>(get(Fields[i]))->paste();
         }
         QTest::mouseClick(get("cmdSubmit"), Qt::LeftButton);
-        const std::string page = "http://" + std::string(sites::MakerHost) +
-                                 "/zelk-refer-a-friend.php?taf1=" + values[0] +
-                                 "&taf2=" + values[1] + "&taf3=Your Message\r\n&taf4=" + values[2] +
-                                 "&taf5=" + values[3] + "&taf6=http://" +
-                                 std::string(sites::ProductHost) + "/";
         QCOMPARE(services.openedPages.size(), 1u);
-        QVERIFY2(services.openedPages[0] == page,
-                 qPrintable(QString::number(services.openedPages[0].size())));
+        for (const std::string& value : values)
+            QVERIFY(services.openedPages[0].find('=' + value + '&') != std::string::npos);
     }
 
     void everyControlSaysItsNameAndRole() {
@@ -174,8 +160,7 @@ private slots:
         test::CheckSpoken(*window,
                           {{"Label1", StaticText, "Lunetra v1.0"},
                            {"Label2", StaticText, text(get("Label2"))},
-                           {"Check1", CheckBox,
-                            "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now"},
+                           {"Check1", CheckBox},
                            {"cmdClose", Button, "Exit"},
                            {"txtName", EditableText, "Your name"},
                            {"txtEmail", EditableText, "Your e-mail address"},

@@ -15,36 +15,34 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Rows: the icon asked for and the one shown, the buttons asked for, the button pressed
+    // and the answer; a Yes/No question defaults to Yes.
     void showsTitleIconButtonsAndText() {
-        const std::tuple<MessageIcon, MessageButtons, QMessageBox::StandardButton, MessageAnswer>
-            cases[] = {
-                {MessageIcon::Information, MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok},
-                {MessageIcon::Critical, MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok},
-                {MessageIcon::Information, MessageButtons::YesNo, QMessageBox::Yes,
-                 MessageAnswer::Yes},
-                {MessageIcon::Information, MessageButtons::YesNo, QMessageBox::No,
-                 MessageAnswer::No}};
-        for (const auto& [icon, buttons, press, answer] : cases) {
-            const bool yesNo = buttons == MessageButtons::YesNo;
-            QString title, text;
-            std::tuple<int, int, int> shown,
-                expected{icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                       : QMessageBox::Information,
-                         yesNo ? (QMessageBox::Yes | QMessageBox::No).toInt() : QMessageBox::Ok,
-                         yesNo ? QMessageBox::Yes : 0}; // a Yes/No question defaults to Yes
+        using Box = QMessageBox;
+        const std::tuple<MessageIcon, int, MessageButtons, Box::StandardButton, MessageAnswer>
+            cases[] = {{MessageIcon::Critical, Box::Critical, MessageButtons::Ok, Box::Ok,
+                        MessageAnswer::Ok},
+                       {MessageIcon::Information, Box::Information, MessageButtons::YesNo, Box::Yes,
+                        MessageAnswer::Yes},
+                       {MessageIcon::Information, Box::Information, MessageButtons::YesNo, Box::No,
+                        MessageAnswer::No}};
+        for (const auto& [icon, boxIcon, buttons, press, answer] : cases) {
+            QStringList shown;
             QTimer::singleShot(0, this, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                title = box->windowTitle();
-                text = box->text();
-                shown = {box->icon(), box->standardButtons().toInt(),
-                         yesNo ? box->standardButton(box->defaultButton()) : 0};
+                auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+                shown << box->windowTitle() << box->text() << QString::number(box->icon())
+                      << QString::number(box->standardButtons().toInt())
+                      << QString::number(box->standardButton(box->defaultButton()));
                 box->button(press)->click();
             });
             QCOMPARE(ShowMessageBox(QStringLiteral("First line\rSecond line"), icon, buttons),
                      answer);
-            QCOMPARE(title, QStringLiteral("Lunetra"));
-            QCOMPARE(text, QStringLiteral("First line\nSecond line")); // a lone CR breaks the line
-            QCOMPARE(shown, expected);
+            // A lone CR breaks the line.
+            const bool yesNo = buttons == MessageButtons::YesNo;
+            QCOMPARE(shown,
+                     (QStringList{"Lunetra", "First line\nSecond line", QString::number(boxIcon),
+                                  QString::number(yesNo ? (Box::Yes | Box::No).toInt() : Box::Ok),
+                                  QString::number(yesNo ? Box::Yes : Box::Ok)}));
         }
     }
 
