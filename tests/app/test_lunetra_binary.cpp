@@ -163,23 +163,6 @@ private slots:
         QCOMPARE(lunetra->exitCode(), 0);
     }
 
-    // Answered Yes, its default; test_update_reminder has No and the count starting again.
-    void theUpdateQuestionComesBeforeTheMainWindowAtMostEveryFifteenDays() {
-        const QString due = QDate::currentDate().addDays(-15).toString(Qt::ISODate);
-        QVERIFY(std::ofstream(at("config/lunetra.conf").toStdString())
-                << "[Settings]\nLastUpdateReminder=" << due.toStdString() << '\n');
-        QProcess* lunetra = launch();
-        const QString question = waitForWindow(lunetra, NoticeTitle);
-        QVERIFY2(!question.isEmpty(), "no update question");
-        QVERIFY(waitForWindow(lunetra, MainTitle, 300).isEmpty());
-        press(question, "Return");
-        QVERIFY(!waitForWindow(lunetra, MainTitle).isEmpty());
-        QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
-        QTRY_COMPARE(Contents(at("bin/opened")),
-                     "http://" + QString::fromUtf8(lunetra::sites::ProductHost) +
-                         "/download-lunetra.html\n");
-    }
-
     // While one runs, a second start shows a notice and ends on OK, leaving the first and the
     // settings alone; once the first is killed (no chance to give the lock back), the next
     // start shows its main window.

@@ -1,8 +1,6 @@
 #include "platform/Browser.h"
 #include "platform/InstanceGuard.h"
-#include "platform/Process.h"
 #include "platform/SettingsStore.h"
-#include "platform/TopWindow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -15,7 +13,6 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -236,32 +233,6 @@ private slots:
         QVERIFY(guard.isFirstInstance());
     }
 #endif
-
-    void hasDisplay() {
-#if defined(_WIN32) || defined(__APPLE__)
-        QSKIP("There is always a display here.");
-#endif
-        // nullptr: the variable is unset, which names no display, as an empty one does.
-        // clang-format off
-        const struct { const char *x11, *wayland, *platform; bool expected; } rows[] = {
-            {nullptr, nullptr, nullptr, false}, {"", "", "", false}, {":0", nullptr, "", true},
-            {"", "wayland-0", nullptr, true},   {nullptr, "", "offscreen", true}};
-        // clang-format on
-        for (const auto& [x11, wayland, platform, expected] : rows) {
-            const auto a = Override("DISPLAY", x11), b = Override("WAYLAND_DISPLAY", wayland),
-                       c = Override("QT_QPA_PLATFORM", platform);
-            QCOMPARE(HasDisplay(), expected);
-        }
-    }
-
-    // A window already shown stays shown (test_exit_window has one not shown yet).
-    void keepOnTopLeavesVisibilityAlone() {
-        QWidget shown;
-        shown.show();
-        KeepOnTopWithoutActivating(&shown);
-        QVERIFY(shown.windowFlags().testFlag(Qt::WindowStaysOnTopHint) && shown.isVisible());
-        QVERIFY(shown.testAttribute(Qt::WA_ShowWithoutActivating));
-    }
 };
 
 int main(int argc, char** argv) {

@@ -13,6 +13,11 @@ using test::Spoken;
 using enum QAccessible::Role;
 
 namespace {
+const QString Introduction =
+    "Lunetra finds your Ixion sign. Ixion gives more insight about one's mental attitude, "
+    "strength, plans, aspirations and transformations. This brings purpose into your life. This "
+    "shows our capability of doing things.";
+
 // The banner and the two offers of the main and the result window are said as links, by the
 // text they show ("&&" in a caption shows, and is said, as one "&").
 std::vector<Spoken> WithLinks(std::vector<Spoken> table) {
@@ -61,10 +66,12 @@ private slots:
         test::CheckSpoken(
             about, {
                        {"Label2", StaticText, "Lunetra v1.0"},
-                       {"Label1", StaticText},
+                       {"Label1", StaticText, Introduction},
                        {"lblHomePage", Link,
                         "Click here to visit " + QString::fromStdString(modHelp::MakerHomePage())},
-                       {"Label6", StaticText},
+                       {"Label6", StaticText,
+                        "Home Business Opportunity. Start your own Internet business and make "
+                        "money online. Get this software fully branded for your website."},
                        {"Label5", Link, "Click here for more details"},
                        {"cmdOK", Button, "OK"},
                    });

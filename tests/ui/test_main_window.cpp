@@ -132,7 +132,8 @@ private slots:
             }
             QWidget* pressed = QApplication::focusWidget();
             QCOMPARE(pressed->objectName(), QLatin1String(focus));
-            QSignalSpy leaving(pressed->window(), SIGNAL(leaving()));
+            QSignalSpy leaving(static_cast<WorkingWindow*>(pressed->window()),
+                               &WorkingWindow::leaving);
             QTest::keyClick(pressed, key);
             QCOMPARE(window->isVisible(), after == "main");
             QCOMPARE(window->resultWindow() != nullptr, after == "result");
