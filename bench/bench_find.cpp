@@ -41,22 +41,27 @@ int main(int argc, char** argv) {
     application.installEventFilter(&watch);
 
     constexpr int Lookups = 200;
-    std::vector<double> milliseconds;
+    std::vector<double> milliseconds, handler;
     for (int lookup = -5; lookup < Lookups; ++lookup) { // the first few warm up
         QCoreApplication::processEvents();
         watch.painted = false;
         QElapsedTimer timer;
         timer.start();
         window.cmdNext_Click();
+        const double returned = double(timer.nsecsElapsed()) / 1e6;
         while (!watch.painted)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (lookup >= 0)
+        if (lookup >= 0) {
             milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
+            handler.push_back(returned);
+        }
         window.resultWindow()->cmdBack_Click();
     }
     std::sort(milliseconds.begin(), milliseconds.end());
+    std::sort(handler.begin(), handler.end());
     std::printf("Find action, %d lookups, cmdNext_Click to result window painted: median %.2f "
-                "ms, 95th percentile %.2f ms\n",
-                Lookups, milliseconds[Lookups / 2], milliseconds[Lookups * 95 / 100]);
+                "ms, 95th percentile %.2f ms; of which the handler itself: median %.2f ms\n",
+                Lookups, milliseconds[Lookups / 2], milliseconds[Lookups * 95 / 100],
+                handler[Lookups / 2]);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -52,9 +53,10 @@ std::optional<std::string> ReadRegularFile(const std::string& path) {
     if (Inspect(path, target) != Kind::Regular)
         return std::nullopt;
     std::ifstream file(path, std::ios::binary);
-    std::string text(MaxFileSize + 1, '\0');
-    file.read(text.data(), std::streamsize(text.size()));
-    text.resize(std::size_t(file.gcount()));
+    std::string text;
+    char block[4096];
+    while (text.size() <= MaxFileSize && file.read(block, sizeof block).gcount() > 0)
+        text.append(block, std::size_t(file.gcount()));
     if (text.size() > MaxFileSize)
         return std::nullopt;
     return text;
@@ -119,9 +121,16 @@ std::optional<std::string> ReadRegularFile(const std::string& path) {
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     if (file.fd < 0 || ::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
-    std::string text(MaxFileSize + 1, '\0');
+    // As large as the file says it is (a whole mebibyte zeroed for a line of text would cost
+    // more than all the rest of reading it), growing should it grow meanwhile, and never past
+    // one byte over the limit, which is enough to see a file too large.
+    std::string text(std::min<std::size_t>(std::size_t(status.st_size), MaxFileSize) + 1, '\0');
     std::size_t size = 0;
-    while (size < text.size()) {
+    for (;;) {
+        if (size == text.size() && text.size() <= MaxFileSize)
+            text.resize(std::min(2 * text.size(), MaxFileSize + 1));
+        if (size == text.size())
+            break;
         const ssize_t got = ::read(file.fd, text.data() + size, text.size() - size);
         if (got < 0 && errno == EINTR)
             continue;
