@@ -1,11 +1,5 @@
 #include "platform/win/ShellOpen.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 // windows.h must come before shellapi.h.
 #include <windows.h>
 
