@@ -25,7 +25,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 #include <variant>
 

@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
 #include <stdexcept>
 
 namespace lunetra {
