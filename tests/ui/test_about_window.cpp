@@ -1,3 +1,4 @@
+#include "support/AccessibleControls.h"
 #include "support/FakeServices.h"
 #include "ui/frmAbout.h"
 #include "ui/modHelp.h"
@@ -8,7 +9,6 @@
 
 using namespace lunetra;
 
-// Its texts, word for word, are in test_accessibility.
 class AboutWindowTest : public QObject {
     Q_OBJECT
 
@@ -53,6 +53,30 @@ private slots:
             QCOMPARE(services.openedPages, std::vector(page.empty() ? 0 : 2, page));
             QCOMPARE(about.isVisible(), !page.empty());
         }
+    }
+
+    // Its texts word for word, as a screen reader says them; it follows a link as a click does.
+    void everyControlSaysItsNameAndRole() {
+        using enum QAccessible::Role;
+        test::FakeServices services;
+        frmAbout about(services);
+        test::CheckSpoken(
+            about, {{"Label2", StaticText, "Lunetra v1.0"},
+                    {"Label1", StaticText,
+                     "Lunetra finds your Ixion sign. Ixion gives more insight about one's mental "
+                     "attitude, strength, plans, aspirations and transformations. This brings "
+                     "purpose into your life. This shows our capability of doing things."},
+                    {"lblHomePage", Link,
+                     "Click here to visit " + QString::fromStdString(modHelp::MakerHomePage())},
+                    {"Label6", StaticText,
+                     "Home Business Opportunity. Start your own Internet business and make "
+                     "money online. Get this software fully branded for your website."},
+                    {"Label5", Link, "Click here for more details"},
+                    {"cmdOK", Button, "OK"}});
+        QAccessible::queryAccessibleInterface(about.findChild<QWidget*>("Label5"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(services.openedPages, std::vector{modHelp::FullBrandingPage()});
     }
 };
 

@@ -31,10 +31,3 @@ TEST(EntryCheckTest, AcceptsExactlyTheDaysEachMonthHas) {
             }
     EXPECT_EQ(CheckEntry(true, 30, 1, 1950), EntryCheck::NoName); // the name comes first
 }
-
-TEST(EntryCheckTest, MessagesAreWordForWord) {
-    EXPECT_EQ(MessageFor(EntryCheck::NoName), "Please Enter Your Name");
-    EXPECT_EQ(MessageFor(EntryCheck::NoSuchFebruaryDay), "Please Enter Correct Date Or Month!");
-    EXPECT_EQ(MessageFor(EntryCheck::NoDay31), "Please Enter Correct Date Or Month !");
-    EXPECT_EQ(MessageFor(EntryCheck::Accepted), "");
-}

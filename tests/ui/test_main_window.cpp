@@ -1,3 +1,4 @@
+#include "support/AccessibleControls.h"
 #include "support/FakeServices.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -39,6 +41,16 @@ class MainWindowTest : public QObject {
         child<QPushButton>("cmdNext")->click();
     }
     QString sign() { return child<QLabel>("lblIxionSign", window->resultWindow())->text(); }
+    // The frame stands in the centre of the screen the test runs on (its size is the build's).
+    static void verifyCentred(QWidget* shown) {
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        const QPoint offset =
+            shown->frameGeometry().center() - shown->screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString("%1 off by %2, %3")
+                                                               .arg(shown->objectName())
+                                                               .arg(offset.x())
+                                                               .arg(offset.y())));
+    }
 
 private slots:
     void init() { // also between the cases of one test
@@ -54,7 +66,8 @@ private slots:
     }
 
     // Which offer lies on top is the start-up draw's; the life-cycle test checks it.
-    void startsOnFirstOfJanuary1900WithTheFocusOnTheName() {
+    void startsOnFirstOfJanuary1900InTheCentreWithTheFocusOnTheName() {
+        verifyCentred(window.get());
         QCOMPARE(date(), QStringLiteral("1 January 1900"));
         QCOMPARE(list(2)->count(), 119);
         QVERIFY(!list(2)->isEditable());
@@ -98,9 +111,11 @@ private slots:
         // The name is checked before the date, and its message sends the focus to the name.
         child("cmdExit")->setFocus();
         enter(QString(), "31 February 1950");
+        enter(QStringLiteral("A"), "29 February 1950");
         enter(QStringLiteral("A"), "31 April 1950");
         QCOMPARE(services->messages,
-                 (QStringList{"Please Enter Your Name", "Please Enter Correct Date Or Month !"}));
+                 (QStringList{"Please Enter Your Name", "Please Enter Correct Date Or Month!",
+                              "Please Enter Correct Date Or Month !"}));
         QCOMPARE(QApplication::focusWidget(), name());
         QVERIFY(window->isVisible() && !window->resultWindow());
         QCOMPARE(date(), QStringLiteral("31 April 1950"));
@@ -146,7 +161,7 @@ private slots:
         const QString million(1'000'000, u'N');
         enter(million, "20 October 1904");
         QPointer<frmDisplay> first = window->resultWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(first));
+        verifyCentred(first);
         QVERIFY(!window->isVisible());
         QCOMPARE(sign(), QStringLiteral("Leo"));
         // Exit is the default button of both windows.
@@ -163,6 +178,32 @@ private slots:
         QVERIFY(!first);
         QVERIFY(window->resultWindow() && window->resultWindow()->isVisible());
         QCOMPARE(sign(), QStringLiteral("Virgo"));
+    }
+
+    // The banner and the two offers of both windows are said as links, by the text they show
+    // ("&&" in a caption shows, and is said, as one "&").
+    void everyControlOfTheMainAndResultWindowSaysItsNameAndRole() {
+        using enum QAccessible::Role;
+        const std::vector<test::Spoken> offers = {
+            {"Label61", Link}, {"lblFullBrand", Link}, {"lblCobrand", Link}};
+        auto main = offers, result = offers;
+        main.insert(main.end(), {{"txtName", EditableText, "Name"},
+                                 {"cboDate", ComboBox, "Day of birth", "Date"},
+                                 {"cboMonth", ComboBox, "Month of birth", "Month"},
+                                 {"cboYear", ComboBox, "Year of birth", "Year"},
+                                 {"cmdNext", Button, "Find My Ixion Astrology Sign"},
+                                 {"cmdExit", Button, "Exit"}});
+        test::CheckSpoken(*window, main);
+        enter(QStringLiteral("ANN"), "21 October 1904");
+        // The reading of Virgo, not the design's placeholder.
+        QVERIFY(child<QLabel>("lblSignDesc", window->resultWindow())
+                    ->text()
+                    .startsWith("This will be"));
+        result.insert(result.end(), {{"lblIxionSign", StaticText, "Your Ixion sign: Virgo"},
+                                     {"lblSignDesc", StaticText},
+                                     {"cmdExit", Button, "Exit"},
+                                     {"cmdBack", Button, "Back"}});
+        test::CheckSpoken(*window->resultWindow(), result);
     }
 };
 

@@ -57,12 +57,3 @@ TEST(UpdateReminder, NoOpensNothingYesOpensTheDownloadPageAfterStoring) {
     EXPECT_THROW(Start(services, "2026-11-05"), std::runtime_error);
     EXPECT_EQ(services.openedPages.size(), 1u);
 }
-
-TEST(ReminderRule, CountsCalendarDaysAcrossLeapDaysAndYearEnds) {
-    const sys_days leapMarch14{year{2024} / March / 14};
-    EXPECT_FALSE(modHelp::IsReminderDue(sys_days{year{2024} / February / 29}, leapMarch14));
-    EXPECT_TRUE(modHelp::IsReminderDue(sys_days{year{2024} / February / 28}, leapMarch14));
-    EXPECT_TRUE(modHelp::IsReminderDue(sys_days{year{2027} / January / 1},
-                                       sys_days{year{2026} / December / 17}));
-    EXPECT_EQ(modHelp::FormatDay(year{2026} / March / 7), "2026-03-07");
-}
