@@ -114,16 +114,6 @@ private slots:
         }
     }
 
-    // From the main window before any lookup the exit window is made, shown; the next test
-    // leaves from the result window.
-    void leavingShowsTheExitWindowAndTheProgramGoesOn() {
-        start({0.0, 0.6});
-        mainWindow->close();
-        QVERIFY(!mainWindow->isVisible() && exitWindowShown());
-        QVERIFY(appeal().startsWith(QStringLiteral("Qorvane is a FREE online discussion forum")));
-        QCOMPARE(services->processEnds, 0);
-    }
-
     void backLeavesOnlyTheMainWindowAndTheFirstAppealStays() {
         start({0.0, 0.8, 0.1, 0.1});
         find();
@@ -136,15 +126,6 @@ private slots:
         QCOMPARE(services->seeds, seedsAfterCreation);
         QVERIFY(appeal().startsWith(QStringLiteral("Qorvane needs your help.")));
         QVERIFY(exitWindowShown() && !mainWindow->isVisible());
-    }
-
-    void endApplicationUnloadsEveryWindowThenEnds() {
-        start();
-        QPointer<frmDisplay> result = find();
-        EndApplication(*services);
-        QVERIFY(services->processEnds >= 1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!result && !mainWindow->isVisible());
     }
 };
 
