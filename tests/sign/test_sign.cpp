@@ -8,7 +8,6 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
-#include <set>
 #include <string>
 #include <utility>
 
@@ -35,14 +34,10 @@ TEST(IxionSignTable, IsSeamlessAndMovesOneSignAtATime) {
     const auto& table = sign::IxionSignTable;
     EXPECT_EQ(Days(table.front().first), chr::sys_days{chr::year{1900} / 1 / 1});
     EXPECT_EQ(Days(table.back().last), chr::sys_days{chr::year{2018} / 12 / 31});
-    std::set<int> changeYears; // no period starts on a first of January
     for (std::size_t i = 1; i < table.size(); ++i) {
         EXPECT_EQ(Days(table[i].first), Days(table[i - 1].last) + chr::days{1}) << i;
         EXPECT_EQ(std::abs(rank(table[i].sign) - rank(table[i - 1].sign)), 1) << i;
-        changeYears.insert(table[i].first.year);
     }
-    for (int year = 1899; year <= 2019; ++year)
-        EXPECT_EQ(sign::IsChangeYear(year), changeYears.count(year) == 1) << year;
 }
 
 // Every date the lists can form, against the period whose days contain it.
