@@ -11,14 +11,11 @@
 
 // A broken property fails the run like a crash, naming the condition that broke.
 #define FUZZ_CHECK(condition)                                                                      \
-    ((condition) ? void() : lunetra::fuzz::Broken(#condition, __FILE__, __LINE__))
+    ((condition) ? void()                                                                          \
+                 : (std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__),  \
+                    std::abort()))
 
 namespace lunetra::fuzz {
-
-[[noreturn]] inline void Broken(const char* condition, const char* file, int line) {
-    std::fprintf(stderr, "broken: %s (%s:%d)\n", condition, file, line);
-    std::abort();
-}
 
 // The next value from the front of the input; bytes past its end read as zero.
 template <typename T> T Take(const std::uint8_t*& data, std::size_t& size) {
