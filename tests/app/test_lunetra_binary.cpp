@@ -43,16 +43,19 @@ class LunetraBinaryTest : public QObject {
     std::vector<std::unique_ptr<QProcess>> started;
 
     QString at(const QString& name) const { return home->filePath(name); }
-    QProcessEnvironment environment() {
+    // Starts the program with its own folders and a browser that only writes down what it
+    // was asked to open; each of `variables` sets a variable (name=value) or removes it.
+    QProcess* launch(const QStringList& variables = {}, const QStringList& arguments = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", at("config"));
-        env.insert("XDG_RUNTIME_DIR", at("runtime"));
-        // A browser that only writes down what it was asked to open.
-        env.insert("PATH", at("bin") + u':' + env.value("PATH"));
-        env.remove("QT_QPA_PLATFORM");
-        return env;
-    }
-    QProcess* launch(const QProcessEnvironment& env, const QStringList& arguments = {}) {
+        for (const QString& variable :
+             QStringList{"XDG_CONFIG_HOME=" + at("config"), "XDG_RUNTIME_DIR=" + at("runtime"),
+                         "PATH=" + at("bin") + u':' + env.value("PATH"), "QT_QPA_PLATFORM"} +
+                 variables) {
+            if (variable.contains(u'='))
+                env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+            else
+                env.remove(variable);
+        }
         auto& process = started.emplace_back(std::make_unique<QProcess>());
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(home->path());
@@ -60,7 +63,6 @@ class LunetraBinaryTest : public QObject {
         process->waitForStarted(5000);
         return process.get();
     }
-    QProcess* launch() { return launch(environment()); }
     // The windows of the process on the screen with exactly this title.
     QStringList visibleWindows(QProcess* process, const QString& title) {
         const QString found = RunXdotool({"search", "--all", "--onlyvisible", "--pid",
@@ -98,10 +100,9 @@ private slots:
     }
     void init() {
         home = std::make_unique<QTemporaryDir>();
-        for (const char* folder : {"config", "runtime", "bin"})
-            QVERIFY(QDir(home->path()).mkpath(folder));
-        QVERIFY(QFile::setPermissions(at("runtime"),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QDir folder(home->path());
+        QVERIFY(folder.mkdir("config") && folder.mkdir("bin") &&
+                folder.mkdir("runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(std::ofstream(at("bin/xdg-open").toStdString())
                 << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/opened\"\n");
         QVERIFY(QFile::setPermissions(at("bin/xdg-open"), QFile::ReadOwner | QFile::ExeOwner));
@@ -118,19 +119,11 @@ private slots:
     // No display, one that is named but cannot be reached, Wayland alone or a platform Qt
     // lacks: one line that says so and an ordinary failure, never Qt's abort.
     void withoutAUsableDisplayItSaysSoInOneLine() {
-        for (const QStringList& variables : // name=value, or a name alone to remove
-             {QStringList{"DISPLAY", "WAYLAND_DISPLAY"},
-              {"DISPLAY=:4321", "WAYLAND_DISPLAY"},
-              {"DISPLAY", "WAYLAND_DISPLAY=wayland-7"},
-              {"QT_QPA_PLATFORM=nosuch"}}) {
-            QProcessEnvironment env = environment();
-            for (const QString& variable : variables) {
-                if (variable.contains(u'='))
-                    env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-                else
-                    env.remove(variable);
-            }
-            QProcess* process = launch(env);
+        for (const QStringList& variables : {QStringList{"DISPLAY", "WAYLAND_DISPLAY"},
+                                             {"DISPLAY=:4321", "WAYLAND_DISPLAY"},
+                                             {"DISPLAY", "WAYLAND_DISPLAY=wayland-7"},
+                                             {"QT_QPA_PLATFORM=nosuch"}}) {
+            QProcess* process = launch(variables);
             QVERIFY(process->waitForFinished(10000));
             const QString said = QString::fromLocal8Bit(process->readAllStandardError());
             QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 1,
@@ -161,6 +154,7 @@ private slots:
         QVERIFY2(lunetra->waitForFinished(10000), "Exit did not end the program");
         QCOMPARE(lunetra->exitStatus(), QProcess::NormalExit);
         QCOMPARE(lunetra->exitCode(), 0);
+        QVERIFY2(!QFile::exists(at("bin/opened")), "a page was opened unasked");
     }
 
     // While one runs, a second start shows a notice and ends on OK, leaving the first and the
@@ -190,8 +184,7 @@ private slots:
     void itReadsNoCommandLineNotEvenQtsOptionsAndLeftoversDoNotMatter() {
         QVERIFY(QFile(at("runtime/lunetra.lock")).open(QIODevice::WriteOnly));
         QVERIFY(::mkfifo(QFile::encodeName(at("config/lunetra.conf")), 0600) == 0);
-        QProcess* lunetra =
-            launch(environment(), {"-qwindowtitle", "Renamed", "-platform", "offscreen"});
+        QProcess* lunetra = launch({}, {"-qwindowtitle", "Renamed", "-platform", "offscreen"});
         QVERIFY2(showsTheMainWindowAlone(lunetra), "no main window on the display, as it is");
         QVERIFY(visibleWindows(lunetra, "Renamed").isEmpty());
     }
