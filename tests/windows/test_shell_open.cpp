@@ -80,18 +80,15 @@ TEST(ShellOpen, HandlerGetsEveryAddressInTheCodePageUnwaitedAndNothingWithoutAHa
     // page twice must reach the handler twice.
     SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", "3000");
     for (const auto& address : {help::DonationPage(), referral, help::DonationPage()}) {
-        const auto start = Clock::now();
         OpenInBrowser(address);
-        EXPECT_LT(Clock::now() - start, 2s);
+        EXPECT_FALSE(std::ifstream(record)) << "the launch waited for the browser";
         EXPECT_EQ(nextLaunch(), expected(address));
     }
     SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", nullptr);
 
-    // Without a handler: no complaint and no long wait.
+    // Without a handler: no complaint, and no launch.
     ASSERT_EQ(RegDeleteTreeA(HKEY_CLASSES_ROOT, "http\\shell"), ERROR_SUCCESS);
-    const auto start = Clock::now();
     OpenInBrowser(help::ProductHelpPage());
-    EXPECT_LT(Clock::now() - start, 5s);
     EXPECT_EQ(nextLaunch(2s), "no launch");
 }
 
