@@ -21,13 +21,11 @@ namespace {
 class WatchingServices : public test::FakeServices {
 public:
     bool mainWindowVisibleAtQuestion = false;
-    int seedsAtQuestion = -1;
 
     MessageAnswer showMessage(const QString& text, MessageIcon icon,
                               MessageButtons buttons) override {
         for (QWidget* window : QApplication::topLevelWidgets())
             mainWindowVisibleAtQuestion |= qobject_cast<frmMain*>(window) && window->isVisible();
-        seedsAtQuestion = seeds;
         return FakeServices::showMessage(text, icon, buttons);
     }
 };
@@ -79,15 +77,16 @@ private slots:
         start();
         QCOMPARE(services->messages.size(), 1);
         QVERIFY(!services->mainWindowVisibleAtQuestion);
-        QCOMPARE(services->seedsAtQuestion, 1);
         QVERIFY(mainWindow->isVisible() && !exitWindow());
         QCOMPARE(services->openedPages.size(), 1u);
-        // A reminder that fails never keeps the main window away.
+        // A reminder that fails (its day cannot be stored) never keeps the main window away.
         mainWindow.reset();
-        services->settings["LastUpdateReminder"] = "not a date";
+        services->settings["LastUpdateReminder"] = "2026-10-01";
+        services->settingsWritable = false;
+        services->answers = {MessageAnswer::Yes};
         start();
         QVERIFY(mainWindow->isVisible());
-        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->messages.size(), 2);
         QCOMPARE(services->processEnds, 0);
     }
 
