@@ -184,26 +184,23 @@ private slots:
     // ("&&" in a caption shows, and is said, as one "&").
     void everyControlOfTheMainAndResultWindowSaysItsNameAndRole() {
         using enum QAccessible::Role;
-        const std::vector<test::Spoken> offers = {
-            {"Label61", Link}, {"lblFullBrand", Link}, {"lblCobrand", Link}};
-        auto main = offers, result = offers;
-        main.insert(main.end(), {{"txtName", EditableText, "Name"},
-                                 {"cboDate", ComboBox, "Day of birth", "Date"},
-                                 {"cboMonth", ComboBox, "Month of birth", "Month"},
-                                 {"cboYear", ComboBox, "Year of birth", "Year"},
-                                 {"cmdNext", Button, "Find My Ixion Astrology Sign"},
-                                 {"cmdExit", Button, "Exit"}});
-        test::CheckSpoken(*window, main);
+        // clang-format off
+        test::CheckSpoken(*window, {{"Label61", Link}, {"lblFullBrand", Link}, {"lblCobrand", Link},
+                                    {"txtName", EditableText, "Name"},
+                                    {"cboDate", ComboBox, "Day of birth", "Date"},
+                                    {"cboMonth", ComboBox, "Month of birth", "Month"},
+                                    {"cboYear", ComboBox, "Year of birth", "Year"},
+                                    {"cmdNext", Button, "Find My Ixion Astrology Sign"},
+                                    {"cmdExit", Button, "Exit"}});
         enter(QStringLiteral("ANN"), "21 October 1904");
+        QWidget* result = window->resultWindow();
         // The reading of Virgo, not the design's placeholder.
-        QVERIFY(child<QLabel>("lblSignDesc", window->resultWindow())
-                    ->text()
-                    .startsWith("This will be"));
-        result.insert(result.end(), {{"lblIxionSign", StaticText, "Your Ixion sign: Virgo"},
-                                     {"lblSignDesc", StaticText},
-                                     {"cmdExit", Button, "Exit"},
-                                     {"cmdBack", Button, "Back"}});
-        test::CheckSpoken(*window->resultWindow(), result);
+        QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
+        test::CheckSpoken(*result, {{"Label61", Link}, {"lblFullBrand", Link}, {"lblCobrand", Link},
+                                    {"lblIxionSign", StaticText, "Your Ixion sign: Virgo"},
+                                    {"lblSignDesc", StaticText}, {"cmdExit", Button, "Exit"},
+                                    {"cmdBack", Button, "Back"}});
+        // clang-format on
     }
 };
 
