@@ -15,30 +15,10 @@ const QStringList Fields = {"txtName", "txtEmail", "txtFriendName", "txtFriendEm
 const QStringList Placeholders = {"Your Name", "Your Email Address", "Friend's Name",
                                   "Friend's Email Address", "Your Message"};
 
-// A message box is a window of its own: it takes the activation while it is up. What the
-// fields showed meanwhile is noted.
-struct Fake : test::FakeServices {
-    QStringList fieldsWhileAsked;
-    MessageAnswer showMessage(const QString& text, MessageIcon icon, MessageButtons b) override {
-        QWidget* form = QApplication::activeWindow();
-        QWidget box;
-        box.show();
-        box.activateWindow();
-        if (QTest::qWaitForWindowActive(&box) && form)
-            for (const char* field : {"txtEmail", "txtFriendEmail"})
-                fieldsWhileAsked << form->findChild<QLineEdit*>(field)->text();
-        box.close();
-        if (form) {
-            form->activateWindow();
-            (void)QTest::qWaitForWindowActive(form);
-        }
-        return FakeServices::showMessage(text, icon, b);
-    }
-};
-
 class ExitWindowTest : public QObject {
     Q_OBJECT
-    Fake services;
+    test::FakeServices services;
+    QStringList fieldsWhileAsked;
     std::unique_ptr<frmNagScreen2> window;
 
     QWidget* get(const QString& name) { return window->findChild<QWidget*>(name); }
@@ -61,7 +41,21 @@ private slots:
     // A fresh record and window; the window of the test before goes (it asks nothing of the
     // services while it is torn down).
     void init() {
-        services = Fake();
+        services = test::FakeServices();
+        // A message box is a window of its own: it takes the activation while it is up. What
+        // the address fields show meanwhile is noted.
+        fieldsWhileAsked.clear();
+        services.whileAsking = [this] {
+            QWidget box;
+            box.show();
+            box.activateWindow();
+            if (QTest::qWaitForWindowActive(&box))
+                for (const char* field : {"txtEmail", "txtFriendEmail"})
+                    fieldsWhileAsked << text(get(field));
+            box.close();
+            window->activateWindow();
+            (void)QTest::qWaitForWindowActive(window.get());
+        };
         // Ending the program is counted as the program does it: by ending the process.
         window = std::make_unique<frmNagScreen2>(services, [this] { services.endProcess(); });
         window->show();
@@ -95,7 +89,7 @@ private slots:
         // The user empties one address, moves to the other and types a space there.
         type("txtEmail", QString());
         type("txtFriendEmail", " ");
-        QCOMPARE(services.fieldsWhileAsked, (QStringList{"Your Email Address", ""}));
+        QCOMPARE(fieldsWhileAsked, (QStringList{"Your Email Address", ""}));
         QCOMPARE(QApplication::focusWidget(), get("txtFriendEmail"));
         QCOMPARE(text(get("txtFriendEmail")), QString());
     }

@@ -15,27 +15,10 @@
 
 using namespace lunetra;
 
-namespace {
-
-// Notes what the user could see when a question came up.
-class WatchingServices : public test::FakeServices {
-public:
-    bool mainWindowVisibleAtQuestion = false;
-
-    MessageAnswer showMessage(const QString& text, MessageIcon icon,
-                              MessageButtons buttons) override {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            mainWindowVisibleAtQuestion |= qobject_cast<frmMain*>(window) && window->isVisible();
-        return FakeServices::showMessage(text, icon, buttons);
-    }
-};
-
-} // namespace
-
 class LifecycleTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<WatchingServices> services;
+    std::unique_ptr<test::FakeServices> services;
     std::unique_ptr<ExitWindowHost> exitHost;
     std::unique_ptr<frmMain> mainWindow;
 
@@ -61,7 +44,7 @@ class LifecycleTest : public QObject {
 private slots:
     void init() { // also between the cases of one test
         cleanup();
-        services = std::make_unique<WatchingServices>();
+        services = std::make_unique<test::FakeServices>();
         exitHost = std::make_unique<ExitWindowHost>(*services);
     }
     void cleanup() {
@@ -74,9 +57,14 @@ private slots:
     void startUpAsksAboutUpdatesBeforeTheMainWindowShows() {
         services->settings["LastUpdateReminder"] = "2026-10-01";
         services->answers = {MessageAnswer::Yes};
+        bool mainWindowShownWhileAsked = false;
+        services->whileAsking = [&] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                mainWindowShownWhileAsked |= qobject_cast<frmMain*>(window) && window->isVisible();
+        };
         start();
         QCOMPARE(services->messages.size(), 1);
-        QVERIFY(!services->mainWindowVisibleAtQuestion);
+        QVERIFY(!mainWindowShownWhileAsked);
         QVERIFY(mainWindow->isVisible() && !exitWindow());
         QCOMPARE(services->openedPages.size(), 1u);
         // A reminder that fails (its day cannot be stored) never keeps the main window away.

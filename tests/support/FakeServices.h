@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -27,9 +28,12 @@ public:
     std::deque<double> draws; // next random draws; 0 when empty
     int seeds = 0;
     int processEnds = 0;
+    std::function<void()> whileAsking; // runs while each message is up
 
     MessageAnswer showMessage(const QString& text, MessageIcon icon,
                               MessageButtons shownButtons) override {
+        if (whileAsking)
+            whileAsking();
         messages << text;
         icons.push_back(icon);
         buttons.push_back(shownButtons);
