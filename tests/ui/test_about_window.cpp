@@ -3,9 +3,7 @@
 #include "ui/frmAbout.h"
 #include "ui/modHelp.h"
 
-#include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 using namespace lunetra;
 
@@ -13,25 +11,6 @@ class AboutWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void oneWindowMadeOnFirstUseShownModallyAsDesignedEachTime() {
-        test::FakeServices services;
-        AboutWindow about(services);
-        QVERIFY(!about.window());
-        for (int showing = 0; showing < 2; ++showing) {
-            QStringList seen;
-            QTimer::singleShot(0, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                QVERIFY(modal && modal == about.window());
-                modal->close(); // first, so that a failed check cannot leave it open
-                seen << modal->focusWidget()->objectName() << modal->windowTitle();
-                QCOMPARE(modal->windowModality(), Qt::ApplicationModal);
-                QVERIFY(!modal->windowIcon().isNull());
-            });
-            about.show();
-            QCOMPARE(seen, (QStringList{"cmdOK", "Lunetra v1.0"}));
-        }
-    }
-
     // Each link, clicked twice, opens its page twice and leaves the window open; OK, Enter and
     // Escape close it.
     void linksOpenTheirPageAndTheKeysCloseLikeOk() {

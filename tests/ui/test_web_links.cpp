@@ -78,7 +78,8 @@ private slots:
     }
 
     // Each entry and label opens its page and leaves the window up, on both windows; the
-    // About entry shows the one About window from both.
+    // About entry shows the one About window from both, made on first use, modal, with the
+    // focus on OK each time.
     void entriesAndLabelsOpenTheirPages() {
         const std::pair<const char*, std::string> links[] = {
             {"mnuOnline", modHelp::ProductHelpPage()},
@@ -95,6 +96,10 @@ private slots:
         QTest::mouseClick(banner, Qt::RightButton);
         QVERIFY(services->openedPages.empty());
         QList<QWidget*> abouts;
+        QStringList seen;
+        QVERIFY(!std::ranges::any_of(QApplication::topLevelWidgets(), [](const QWidget* made) {
+            return made->objectName() == QLatin1String("frmAbout");
+        }));
         for (const QString kind : {"main", "result"}) {
             QMainWindow* window = open(kind);
             QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -109,8 +114,10 @@ private slots:
                 QVERIFY2(services->openedPages.back() == page, control);
             }
             QTimer::singleShot(0, this, [&] {
-                abouts << QApplication::activeModalWidget();
-                abouts.back()->close();
+                QWidget* about = QApplication::activeModalWidget();
+                about->close(); // first, so that a failed check cannot leave it open
+                abouts << about;
+                seen << about->focusWidget()->objectName() + u' ' + about->windowTitle();
             });
             trigger(window, "mnuAbout");
             QVERIFY(window->isVisible());
@@ -119,6 +126,8 @@ private slots:
         QCOMPARE(services->settingWrites, 0); // the update entry leaves the reminder's day alone
         QCOMPARE(abouts[0]->objectName(), QStringLiteral("frmAbout"));
         QCOMPARE(abouts[1], abouts[0]);
+        QCOMPARE(seen, QStringList(2, "cmdOK Lunetra v1.0"));
+        QVERIFY(abouts[0]->isModal() && !abouts[0]->windowIcon().isNull());
     }
 
     void fileEntriesRunTheButtonsProcedures() {
