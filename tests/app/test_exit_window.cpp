@@ -65,7 +65,8 @@ private slots:
 
     void newWindowAndItsButtons() {
         // On top from the start: setting it later would hide and re-show the window.
-        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        const frmNagScreen2 unshown(services, {});
+        QVERIFY(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(text(get("Check1")),
                  "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now");
 
