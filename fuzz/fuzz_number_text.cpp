@@ -8,21 +8,16 @@
 
 using namespace lunetra;
 
-namespace {
-
-std::optional<double> Convert(std::string_view text) {
-    try {
-        return ToNumber(text);
-    } catch (const ConversionError&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto value = Convert(text), again = Convert(text);
+    const auto convert = [](std::string_view input) -> std::optional<double> {
+        try {
+            return ToNumber(input);
+        } catch (const ConversionError&) {
+            return std::nullopt;
+        }
+    };
+    const auto value = convert(text), again = convert(text);
     FUZZ_CHECK(value.has_value() == again.has_value());
     if (value)
         FUZZ_CHECK(std::isfinite(*value) && std::signbit(*value) == std::signbit(*again) &&

@@ -8,25 +8,19 @@
 
 using namespace lunetra::modTellAFriend;
 
-namespace {
-
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == text.npos
-               ? ""
-               : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto f = lunetra::fuzz::SplitTexts<5>(data, size);
     const std::string before = KeptAddress();
     const SendOutcome outcome = Send({std::string(f[0]), std::string(f[1]), std::string(f[2]),
                                       std::string(f[3]), std::string(f[4])});
     const auto* accepted = std::get_if<Accepted>(&outcome);
-    const std::string name = Trimmed(f[0]), email = Trimmed(f[1]), message = Trimmed(f[2]),
-                      friendName = Trimmed(f[3]), friendEmail = Trimmed(f[4]);
+    const auto trimmed = [](std::string_view text) {
+        const auto first = text.find_first_not_of(' ');
+        return std::string(
+            first == text.npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1));
+    };
+    const std::string name = trimmed(f[0]), email = trimmed(f[1]), message = trimmed(f[2]),
+                      friendName = trimmed(f[3]), friendEmail = trimmed(f[4]);
 
     const auto address = [](const std::string& value) {
         return value.find('@') != value.npos && value.find('.') != value.npos;
