@@ -1,10 +1,8 @@
 // Drives the built program in a real X session (run under xvfb-run) as a person would, with
 // xdotool for the keyboard. Every run gets its own settings, lock and browser folders.
-#include "config/Sites.h"
 
 #include <QDate>
-#include <QDirIterator>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -72,12 +70,12 @@ class LunetraBinaryTest : public QObject {
     }
     // The id of such a window, once there is one.
     QString waitForWindow(QProcess* process, const QString& title, int milliseconds = 10000) {
-        QElapsedTimer timer;
-        for (timer.start(); timer.elapsed() < milliseconds && process->state() == QProcess::Running;
+        QStringList found;
+        for (QDeadlineTimer end(milliseconds);
+             found.isEmpty() && !end.hasExpired() && process->state() == QProcess::Running;
              QThread::msleep(100))
-            if (const QStringList found = visibleWindows(process, title); !found.isEmpty())
-                return found.first();
-        return {};
+            found = visibleWindows(process, title);
+        return found.value(0);
     }
     // The main window comes, and no notice or question with it.
     bool showsTheMainWindowAlone(QProcess* process) {
