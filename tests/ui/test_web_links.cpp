@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace lunetra;
 
 class WebLinksTest : public QObject {
