@@ -15,34 +15,35 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Rows: the icon asked for and the one shown, the buttons asked for, the button pressed
-    // and the answer; a Yes/No question defaults to Yes.
+    // Rows: the icon and buttons asked for, the button pressed, the answer, and what the box
+    // shows: its icon and its buttons, the default one starred (a question defaults to Yes).
     void showsTitleIconButtonsAndText() {
         using Box = QMessageBox;
-        const std::tuple<MessageIcon, int, MessageButtons, Box::StandardButton, MessageAnswer>
-            cases[] = {{MessageIcon::Critical, Box::Critical, MessageButtons::Ok, Box::Ok,
-                        MessageAnswer::Ok},
-                       {MessageIcon::Information, Box::Information, MessageButtons::YesNo, Box::Yes,
-                        MessageAnswer::Yes},
-                       {MessageIcon::Information, Box::Information, MessageButtons::YesNo, Box::No,
-                        MessageAnswer::No}};
-        for (const auto& [icon, boxIcon, buttons, press, answer] : cases) {
+        const std::tuple<MessageIcon, MessageButtons, Box::StandardButton, MessageAnswer, Box::Icon,
+                         QString>
+            cases[] = {{MessageIcon::Critical, MessageButtons::Ok, Box::Ok, MessageAnswer::Ok,
+                        Box::Critical, "OK*"},
+                       {MessageIcon::Information, MessageButtons::YesNo, Box::Yes,
+                        MessageAnswer::Yes, Box::Information, "Yes* No"},
+                       {MessageIcon::Information, MessageButtons::YesNo, Box::No, MessageAnswer::No,
+                        Box::Information, "Yes* No"}};
+        for (const auto& [icon, buttons, press, answer, boxIcon, boxButtons] : cases) {
             QStringList shown;
             QTimer::singleShot(0, this, [&] {
                 auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+                QStringList labels;
+                for (QAbstractButton* button : box->buttons())
+                    labels << button->text().remove(u'&') +
+                                  (button == box->defaultButton() ? "*" : "");
                 shown << box->windowTitle() << box->text() << QString::number(box->icon())
-                      << QString::number(box->standardButtons().toInt())
-                      << QString::number(box->standardButton(box->defaultButton()));
+                      << labels.join(u' ');
                 box->button(press)->click();
             });
+            // A lone CR breaks the line.
             QCOMPARE(ShowMessageBox(QStringLiteral("First line\rSecond line"), icon, buttons),
                      answer);
-            // A lone CR breaks the line.
-            const bool yesNo = buttons == MessageButtons::YesNo;
-            QCOMPARE(shown,
-                     (QStringList{"Lunetra", "First line\nSecond line", QString::number(boxIcon),
-                                  QString::number(yesNo ? (Box::Yes | Box::No).toInt() : Box::Ok),
-                                  QString::number(yesNo ? Box::Yes : Box::Ok)}));
+            QCOMPARE(shown, (QStringList{"Lunetra", "First line\nSecond line",
+                                         QString::number(boxIcon), boxButtons}));
         }
     }
 
