@@ -46,7 +46,7 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         const QPoint offset =
             shown->frameGeometry().center() - shown->screen()->availableGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString("%1 off by %2, %3")
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString("%1 off by %2, %3")
                                                                .arg(shown->objectName())
                                                                .arg(offset.x())
                                                                .arg(offset.y())));
