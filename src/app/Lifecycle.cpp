@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <utility>
+
 namespace lunetra {
 
 void EndApplication(Services& services) {
@@ -47,18 +49,35 @@ frmNagScreen2& ExitWindowHost::ensureWindow() {
 }
 
 void ExitWindowHost::show() {
-    frmNagScreen2& window = ensureWindow();
-    window.show();
-    // The user is leaving and this is the window to answer, so it takes the keyboard once
-    // the current handler is done; Back hides it again before then, and nothing flickers.
-    QTimer::singleShot(0, &window, [&window] {
-        if (window.isVisible())
-            window.activateWindow();
-    });
+    ensureWindow();
+    request(true);
 }
 
 void ExitWindowHost::hide() {
-    ensureWindow().hide();
+    ensureWindow();
+    request(false);
+}
+
+void ExitWindowHost::request(bool shown) {
+    // What the screen shows follows once the current handler is done: Back asks for the
+    // window and hides it again within one handler, and a window mapped and unmapped at once
+    // is left behind as an empty frame by some window managers, losing its place on top.
+    m_shown = shown;
+    if (!std::exchange(m_pending, true))
+        QTimer::singleShot(0, m_window.get(), [this] { apply(); });
+}
+
+void ExitWindowHost::apply() {
+    m_pending = false;
+    if (m_shown == m_window->isVisible())
+        return;
+    if (!m_shown) {
+        m_window->hide();
+        return;
+    }
+    m_window->show();
+    // The user is leaving and this is the window to answer, so it takes the keyboard.
+    m_window->activateWindow();
 }
 
 std::unique_ptr<frmMain> StartUp(Services& services, ExitWindowHost& exitWindow,

@@ -12,7 +12,8 @@ class frmNagScreen2;
 // the exit window's own unload runs it again from inside, that inner run ends the process.
 void EndApplication(Services& services);
 
-// Creates the exit window on first use, shown or hidden, and keeps it until the end.
+// Creates the exit window on first use, shown or hidden, and keeps it until the end. The
+// window appears or goes once the handler that asked is done, as the last request says.
 class ExitWindowHost {
 public:
     explicit ExitWindowHost(Services& services);
@@ -27,9 +28,13 @@ public:
 
 private:
     frmNagScreen2& ensureWindow();
+    void request(bool shown);
+    void apply();
 
     Services& m_services;
     std::unique_ptr<frmNagScreen2> m_window;
+    bool m_shown = false;
+    bool m_pending = false;
 };
 
 // Start-up. In a second instance it shows the notice and ends through EndApplication;
