@@ -45,6 +45,19 @@ void WorkingWindow::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
 }
 
+void WorkingWindow::hideEvent(QHideEvent* event) {
+    m_place = geometry().topLeft();
+    QMainWindow::hideEvent(event);
+}
+
+void WorkingWindow::showEvent(QShowEvent* event) {
+    // A window manager may hand a withdrawn window back to the screen where its frame stood,
+    // and the window would come back higher by its title bar each time it is shown again.
+    if (m_place && geometry().topLeft() != *m_place)
+        setGeometry(QRect(*m_place, size()));
+    QMainWindow::showEvent(event);
+}
+
 void WorkingWindow::closeEvent(QCloseEvent* event) {
     emit leaving();
     event->accept();

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class QPushButton;
 
 namespace lunetra {
@@ -29,11 +31,15 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     Services& m_services;
 
 private:
     QPushButton* m_exitButton = nullptr;
+    // Where the window stood when it was last hidden.
+    std::optional<QPoint> m_place;
 };
 
 } // namespace lunetra
