@@ -1,5 +1,6 @@
 #include "ui/Look.h"
 
+#include "platform/WindowFrame.h"
 #include "resources/IconPixels.h"
 
 #include <QGuiApplication>
@@ -59,15 +60,15 @@ void SetFixedWindowFlags(QWidget* window) {
 }
 
 void CentreOnScreen(QWidget* window) {
-    // Once the native window exists, its frame is known wherever the platform knows it, and
-    // the frame, not only the client area, is what is centred.
+    // The whole window, frame included, is what stands in the middle of the work area.
     window->winId();
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    const QMargins frame = platform::FrameMargins(window);
+    QRect outer = window->geometry().marginsAdded(frame);
+    outer.moveCenter(screen->availableGeometry().center());
+    window->setGeometry(outer.marginsRemoved(frame));
 }
 
 } // namespace lunetra::look
