@@ -8,12 +8,17 @@ namespace lunetra {
 QMessageBox* MakeMessageBox(const QString& text, MessageIcon icon, MessageButtons buttons) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    auto* box = new QMessageBox(QApplication::activeWindow());
+    QWidget* owner = QApplication::activeWindow();
+    auto* box = new QMessageBox(owner);
     box->setWindowTitle(QStringLiteral("Lunetra"));
     box->setText(shown);
     box->setTextFormat(Qt::PlainText);
     box->setIcon(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
-    box->setWindowModality(Qt::ApplicationModal);
+    box->setWindowModality(Qt::ApplicationModal); // sets the window flags anew
+    // A box of no window of ours (the notice of a second start, the question asked before
+    // the first window) must not open under a window kept on top, where no one would see it.
+    if (owner == nullptr)
+        box->setWindowFlag(Qt::WindowStaysOnTopHint);
     if (buttons == MessageButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes); // Escape and the close box answer No
