@@ -110,6 +110,7 @@ frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplic
     setWindowModality(Qt::NonModal);
     setFixedSize(look::TwipsSize(ClientWidth, ClientHeight));
     setFont(look::Font(8.25));
+    look::UseFixedColours(this);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);

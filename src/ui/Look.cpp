@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace lunetra::look {
@@ -27,6 +28,10 @@ QFont Font(qreal points, bool bold, bool underline) {
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+void UseFixedColours(QWidget* window) {
+    window->setPalette(window->style()->standardPalette());
 }
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {

@@ -15,6 +15,7 @@ WorkingWindow::WorkingWindow(Services& services, const QString& name)
     setObjectName(name);
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
     look::SetFixedWindowFlags(this);
+    look::UseFixedColours(this);
     setFont(look::Font(8.25));
 }
 
