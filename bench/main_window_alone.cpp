@@ -13,7 +13,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(new lunetra::Style);
-    QApplication::setWindowIcon(QIcon(lunetra::look::AppIcon()));
+    QApplication::setWindowIcon(lunetra::look::AppIcon());
     lunetra::test::FakeServices services;
     lunetra::frmMain window(services);
     window.show();

@@ -41,17 +41,14 @@ configure_file(${_res}/lunetra.metainfo.xml.in ${_out}/${LUNETRA_APP_ID}.metainf
 configure_file(${_res}/debian/copyright.in ${_out}/copyright @ONLY)
 configure_file(${_res}/debian/changelog.in ${_out}/changelog @ONLY)
 
-# The icon at each size the desktops ask for, rendered from the drawing so each is sharp.
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+# The icon at each size, as the program carries it.
 find_program(GZIP gzip REQUIRED)
 set(_generated)
-foreach(_size 16 24 32 48 64 128 256)
-    set(_png ${_out}/icons/${_size}/${LUNETRA_APP_ID}.png)
-    add_custom_command(OUTPUT ${_png}
-        COMMAND ${RSVG_CONVERT} -w ${_size} -h ${_size} -o ${_png} ${_res}/lunetra.svg
-        DEPENDS ${_res}/lunetra.svg VERBATIM)
-    list(APPEND _generated ${_png})
-    install(FILES ${_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
+foreach(_png ${LUNETRA_ICONS})
+    string(REGEX MATCH "[0-9]+\\.png$" _size ${_png})
+    string(REPLACE ".png" "" _size ${_size})
+    install(FILES ${_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+            RENAME ${LUNETRA_APP_ID}.png)
 endforeach()
 # Debian wants the changelog and the manual page compressed, reproducibly (-n: no time stamp).
 foreach(_doc changelog lunetra.1)

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     displayCheck.reset();
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(new lunetra::Style);
-    QApplication::setWindowIcon(QIcon(lunetra::look::AppIcon()));
+    QApplication::setWindowIcon(lunetra::look::AppIcon());
     // Lets the desktop match Lunetra's windows to its menu entry and icon.
     QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::sites::AppId));
     // Closing a working window brings up the exit window; only that one ends Lunetra.

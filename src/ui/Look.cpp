@@ -4,6 +4,7 @@
 #include "resources/IconPixels.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QScreen>
 #include <QStyle>
@@ -53,10 +54,12 @@ void SetTextColour(QWidget* widget, const QColor& text) {
     widget->setPalette(palette);
 }
 
-QPixmap AppIcon() {
-    const QImage pixels(reinterpret_cast<const uchar*>(icon::Pixels), icon::Width, icon::Height,
-                        QImage::Format_ARGB32);
-    return QPixmap::fromImage(pixels);
+QIcon AppIcon() {
+    QIcon icon;
+    for (const icon::Image& image : icon::Images)
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels),
+                                                 image.size, image.size, QImage::Format_ARGB32)));
+    return icon;
 }
 
 void SetFixedWindowFlags(QWidget* window) {

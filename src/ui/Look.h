@@ -2,7 +2,7 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPixmap>
+#include <QIcon>
 #include <QRect>
 
 class QWidget;
@@ -35,8 +35,9 @@ void UseFixedColours(QWidget* window);
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());
 void SetTextColour(QWidget* widget, const QColor& text);
 
-// Lunetra's 32 by 32 icon, from pixels compiled in: no image file is read for it.
-QPixmap AppIcon();
+// Lunetra's icon at every size a desktop asks for, from pixels compiled in: no image file is
+// read for it.
+QIcon AppIcon();
 
 // A window of fixed size with a close box but neither a minimise nor a maximise button.
 void SetFixedWindowFlags(QWidget* window);

@@ -57,7 +57,7 @@ frmAbout::frmAbout(Services& services)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
-    setWindowIcon(QIcon(look::AppIcon()));
+    setWindowIcon(look::AppIcon());
     setFont(look::Font(8.25));
     look::Paint(this, look::Background);
     setWindowModality(Qt::ApplicationModal);
@@ -71,7 +71,7 @@ void frmAbout::createControls() {
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(look::AppIcon());
+    picIcon->setPixmap(look::AppIcon().pixmap(IconSize));
     picIcon->setGeometry(left, y, IconSize, IconSize);
 
     QLabel* title =
