@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -48,11 +49,32 @@ std::string failureLine;
 std::vector<HeldMessage> held;
 QtMessageHandler previousHandler = nullptr;
 
+// A display that is there but a platform plug-in that Qt lacks: which one, and what helps.
+std::string MissingPlugInLine(const QString& fatalText) {
+    static const QRegularExpression notFound(
+        QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\""));
+    for (const HeldMessage& message : held) {
+        const QRegularExpressionMatch match = notFound.match(message.text);
+        if (!match.hasMatch())
+            continue;
+        const QString platform = match.captured(1);
+        const QString help =
+            platform == QStringLiteral("wayland") || platform == QStringLiteral("wayland-egl")
+                ? QStringLiteral("install qt6-wayland, or unset QT_QPA_PLATFORM to use X11")
+                : QStringLiteral("set QT_QPA_PLATFORM to one Qt has (%1), or unset it")
+                      .arg(fatalText.section(QStringLiteral("are: "), 1).trimmed().chopped(1));
+        return QStringLiteral("Lunetra cannot start: Qt has no \"%1\" platform plug-in here; %2.")
+            .arg(platform, help)
+            .toStdString();
+    }
+    return failureLine;
+}
+
 // Qt reports a platform that cannot start with a fatal message and then aborts; this one
 // line says it instead, and the end is an ordinary failure, not a crash.
 void HoldOrExit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", failureLine.c_str());
+        std::fprintf(stderr, "%s\n", MissingPlugInLine(text).c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }

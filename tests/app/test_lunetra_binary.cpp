@@ -114,19 +114,22 @@ private slots:
         home.reset();
     }
 
-    // No display, one that is named but cannot be reached, Wayland alone or a platform Qt
-    // lacks: one line that says so and an ordinary failure, never Qt's abort.
+    // No display, one that is named but cannot be reached, or Wayland alone: one line that
+    // says so and an ordinary failure, never Qt's abort; a platform Qt lacks is named.
     void withoutAUsableDisplayItSaysSoInOneLine() {
-        for (const QStringList& variables : {QStringList{"DISPLAY", "WAYLAND_DISPLAY"},
-                                             {"DISPLAY=:4321", "WAYLAND_DISPLAY"},
-                                             {"DISPLAY", "WAYLAND_DISPLAY=wayland-7"},
-                                             {"QT_QPA_PLATFORM=nosuch"}}) {
+        for (const auto& [variables, told] :
+             {std::pair{QStringList{"DISPLAY", "WAYLAND_DISPLAY"}, "xvfb-run"},
+              {{"DISPLAY=:4321", "WAYLAND_DISPLAY"}, "xvfb-run"},
+              {{"DISPLAY", "WAYLAND_DISPLAY=wayland-7"}, "xvfb-run"},
+              {{"QT_QPA_PLATFORM=nosuch"},
+               "no \"nosuch\" platform plug-in here; set "
+               "QT_QPA_PLATFORM to one Qt has (wayland-egl, "}}) {
             QProcess* process = launch(variables);
             QVERIFY(process->waitForFinished(10000));
             const QString said = QString::fromLocal8Bit(process->readAllStandardError());
             QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 1,
                      qPrintable(variables.join(u' ')));
-            QVERIFY2(said.count(u'\n') == 1 && said.contains("xvfb-run"), qPrintable(said));
+            QVERIFY2(said.count(u'\n') == 1 && said.contains(told), qPrintable(said));
         }
     }
 
