@@ -9,14 +9,16 @@ packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           clang libclang-rt-dev)
 # The icons, the Debian package, its checks, and the pictures of the windows.
 packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagick)
+# The window managers of real desktops and a Wayland compositor, for the tests that run the
+# program under them, with the X tools that read what they did; none needs its recommends.
+lean=(openbox xfwm4 mutter weston qt6-wayland x11-utils)
 
 if command -v dpkg-query >/dev/null 2>&1; then
-    missing=()
-    for package in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$package")
-    done
-    if ((${#missing[@]})); then
+    installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+    missing=() missing_lean=()
+    for package in "${packages[@]}"; do installed "$package" || missing+=("$package"); done
+    for package in "${lean[@]}"; do installed "$package" || missing_lean+=("$package"); done
+    if ((${#missing[@]} + ${#missing_lean[@]})); then
         if [ "$(id -u)" -eq 0 ]; then
             sudo=()
         elif command -v sudo >/dev/null 2>&1; then
@@ -25,9 +27,13 @@ if command -v dpkg-query >/dev/null 2>&1; then
             echo "Lunetra needs these packages, and installing them needs root or sudo: ${missing[*]}" >&2
             exit 1
         fi
-        echo "Installing ${missing[*]}"
+        echo "Installing ${missing[*]} ${missing_lean[*]}"
         "${sudo[@]}" apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+        install=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq)
+        if ((${#missing[@]})); then "${install[@]}" "${missing[@]}" >/dev/null; fi
+        if ((${#missing_lean[@]})); then
+            "${install[@]}" --no-install-recommends "${missing_lean[@]}" >/dev/null
+        fi
     fi
 else
     echo "No apt here: make sure CMake 3.25+, a C++20 compiler, Qt 6 and GoogleTest are installed." >&2

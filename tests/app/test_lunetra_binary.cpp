@@ -20,11 +20,36 @@ namespace {
 
 const QString Lunetra = LUNETRA_BINARY, MainTitle = "Lunetra v1.0", NoticeTitle = "Lunetra";
 
-QString RunXdotool(const QStringList& arguments) {
-    QProcess xdotool;
-    xdotool.start("xdotool", arguments);
-    xdotool.waitForFinished(5000);
-    return QString::fromLocal8Bit(xdotool.readAllStandardOutput()).trimmed();
+QString Run(const QString& program, const QStringList& arguments) {
+    QProcess tool;
+    tool.start(program, arguments);
+    tool.waitForFinished(5000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+// The numbers xprop or xwininfo give for one property or field, in decimal or hex.
+QList<qlonglong> Numbers(const QString& text) {
+    QList<qlonglong> numbers;
+    for (const QString& part : text.section(QRegularExpression("[=#:]"), -1).split(u','))
+        if (bool ok = false; numbers << part.trimmed().toLongLong(&ok, 0), !ok)
+            numbers.removeLast();
+    return numbers;
+}
+QList<qlonglong> Property(const QString& window, const QString& name) {
+    return Numbers(Run(
+        "xprop", (window.isEmpty() ? QStringList{"-root"} : QStringList{"-id", window}) << name));
+}
+
+// The window with its frame, as the window manager placed it.
+QRect FrameOf(const QString& window) {
+    const QString info = Run("xwininfo", {"-id", window});
+    const auto field = [&](const QString& name) {
+        return Numbers(info.section(name, 1, 1).section(u'\n', 0, 0)).value(0);
+    };
+    const QList<qlonglong> edges = Property(window, "_NET_FRAME_EXTENTS");
+    return QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
+                 field("Height:"))
+        .marginsAdded(QMargins(edges.value(0), edges.value(2), edges.value(1), edges.value(3)));
 }
 
 QString Contents(const QString& path) {
@@ -39,6 +64,7 @@ class LunetraBinaryTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> home;
     std::vector<std::unique_ptr<QProcess>> started;
+    QProcess windowManager;
 
     QString at(const QString& name) const { return home->filePath(name); }
     // Starts the program with its own folders and a browser that only writes down what it
@@ -63,9 +89,9 @@ class LunetraBinaryTest : public QObject {
     }
     // The windows of the process on the screen with exactly this title.
     QStringList visibleWindows(QProcess* process, const QString& title) {
-        const QString found = RunXdotool({"search", "--all", "--onlyvisible", "--pid",
-                                          QString::number(process->processId()), "--name",
-                                          u'^' + QRegularExpression::escape(title) + u'$'});
+        const QString found = Run("xdotool", {"search", "--all", "--onlyvisible", "--pid",
+                                              QString::number(process->processId()), "--name",
+                                              u'^' + QRegularExpression::escape(title) + u'$'});
         return found.isEmpty() ? QStringList() : found.split(u'\n');
     }
     // The id of such a window, once there is one.
@@ -84,17 +110,35 @@ class LunetraBinaryTest : public QObject {
     }
     void press(const QString& window, const QString& keys) {
         if (!window.isEmpty())
-            RunXdotool({"windowfocus", window});
+            Run("xdotool", {"windowfocus", window});
         QThread::msleep(300);
-        RunXdotool(QStringList{"key", "--clearmodifiers"} + keys.split(u' '));
+        Run("xdotool", QStringList{"key", "--clearmodifiers"} + keys.split(u' '));
     }
     QString settingsText() { return Contents(at("config/lunetra.conf")); }
+    // The one window with the main title that is not the main window itself.
+    QString otherWindow(QProcess* process, const QString& mainWindow) {
+        const QStringList found = visibleWindows(process, MainTitle);
+        return found.size() == 1 && found != QStringList{mainWindow} ? found.first() : "";
+    }
 
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed");
         QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "run this test under xvfb-run");
+        // Some cases run under a real window manager, named by this variable.
+        QStringList manager =
+            QProcess::splitCommand(qEnvironmentVariable("LUNETRA_WINDOW_MANAGER"));
+        if (manager.isEmpty())
+            return;
+        windowManager.start(manager.takeFirst(), manager);
+        QTRY_VERIFY_WITH_TIMEOUT(!Property({}, "_NET_SUPPORTING_WM_CHECK").isEmpty() &&
+                                     !Property({}, "_NET_WORKAREA").isEmpty(),
+                                 20000);
+    }
+    void cleanupTestCase() {
+        windowManager.kill();
+        windowManager.waitForFinished(5000);
     }
     void init() {
         home = std::make_unique<QTemporaryDir>();
@@ -139,11 +183,7 @@ private slots:
         QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
         // The first start keeps today as the reminder's day and asks nothing.
         QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
-        // The one window with the main title that is not the main window itself.
-        const auto otherWindow = [&] {
-            const QStringList found = visibleWindows(lunetra, MainTitle);
-            return found.size() == 1 && found != QStringList{mainWindow} ? found.first() : "";
-        };
+        const auto otherWindow = [&] { return this->otherWindow(lunetra, mainWindow); };
         press(mainWindow, "a n n Tab 2 1 Tab O c t Tab 1 9 0 4 alt+i");
         QTRY_VERIFY(!otherWindow().isEmpty()); // the result
         press(otherWindow(), "alt+b");
@@ -156,6 +196,60 @@ private slots:
         QCOMPARE(lunetra->exitStatus(), QProcess::NormalExit);
         QCOMPARE(lunetra->exitCode(), 0);
         QVERIFY2(!QFile::exists(at("bin/opened")), "a page was opened unasked");
+    }
+
+    // As the window managers of real desktops frame, place and stack them: the windows are
+    // centred with their frames on the work area, Back leaves the main window alone where it
+    // stood, and the exit window stays on top, of a window activated later too, but not of
+    // a second start's notice.
+    void onARealDesktopWindowsStandWhereTheyBelong() {
+        if (windowManager.state() != QProcess::Running)
+            QSKIP("no window manager: LUNETRA_WINDOW_MANAGER names the one to run");
+        const QList<qlonglong> area = Property({}, "_NET_WORKAREA");
+        const QPointF middle =
+            QRectF(area.value(0), area.value(1), area.value(2), area.value(3)).center();
+        const auto centred = [&](const QString& window) {
+            if (!QTest::qWaitFor([&] { return !Property(window, "_NET_FRAME_EXTENTS").isEmpty(); }))
+                return false;
+            const QPointF off = QRectF(FrameOf(window)).center() - middle;
+            return qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2;
+        };
+        QProcess* lunetra = launch();
+        const QString mainWindow = waitForWindow(lunetra, MainTitle);
+        QVERIFY2(centred(mainWindow), qPrintable(Run("xwininfo", {"-id", mainWindow})));
+        const QRect placed = FrameOf(mainWindow);
+        press(mainWindow, "a n n Tab 2 1 Tab O c t Tab 1 9 0 4 alt+i");
+        QTRY_VERIFY(!otherWindow(lunetra, mainWindow).isEmpty());
+        QVERIFY(centred(otherWindow(lunetra, mainWindow)));
+        press(otherWindow(lunetra, mainWindow), "alt+b");
+        QTRY_COMPARE(visibleWindows(lunetra, MainTitle), QStringList{mainWindow});
+        QTest::qWait(500); // nothing shows up late, or stays behind
+        QCOMPARE(visibleWindows(lunetra, MainTitle), QStringList{mainWindow});
+        QCOMPARE(FrameOf(mainWindow), placed);
+
+        press(mainWindow, "Escape");
+        QTRY_VERIFY(!otherWindow(lunetra, mainWindow).isEmpty());
+        const qlonglong exitWindow = otherWindow(lunetra, mainWindow).toLongLong();
+        QVERIFY(Run("xprop", {"-id", QString::number(exitWindow), "_NET_WM_STATE"})
+                    .contains("_NET_WM_STATE_ABOVE"));
+        const auto above = [](qlonglong upper, qlonglong lower) {
+            const QList<qlonglong> order = Property({}, "_NET_CLIENT_LIST_STACKING");
+            return order.contains(lower) && order.indexOf(upper) > order.indexOf(lower);
+        };
+        started.emplace_back(std::make_unique<QProcess>())
+            ->start("xmessage", {"-title", "Other", "Other"});
+        QString other;
+        QTRY_VERIFY(
+            !(other = Run("xdotool", {"search", "--onlyvisible", "--name", "^Other$"})).isEmpty());
+        Run("xdotool", {"windowactivate", other});
+        QTRY_COMPARE(Property({}, "_NET_ACTIVE_WINDOW").value(0), other.toLongLong());
+        QVERIFY(above(exitWindow, other.toLongLong()));
+
+        QProcess* second = launch();
+        const QString notice = waitForWindow(second, NoticeTitle);
+        QTRY_VERIFY(above(notice.toLongLong(), exitWindow));
+        press(notice, "Return");
+        QVERIFY2(second->waitForFinished(10000), "the notice was not answered with Enter");
     }
 
     // While one runs, a second start shows a notice and ends on OK, leaving the first and the
