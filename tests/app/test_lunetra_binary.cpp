@@ -252,6 +252,26 @@ private slots:
         QVERIFY2(second->waitForFinished(10000), "the notice was not answered with Enter");
     }
 
+    // On Wayland, here weston without a screen, the compositor places the windows; Lunetra
+    // starts there without a complaint, and ends as asked.
+    void onWaylandItStartsQuietlyAndEndsWhenTerminated() {
+        if (QStandardPaths::findExecutable("weston").isEmpty())
+            QSKIP("weston is not installed");
+        QProcess& weston = *started.emplace_back(std::make_unique<QProcess>());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", at("runtime"));
+        weston.setProcessEnvironment(env);
+        weston.start("weston", {"--backend=headless-backend.so", "--socket=lunetra-test"});
+        QTRY_VERIFY(QFile::exists(at("runtime/lunetra-test")));
+        QProcess* lunetra =
+            launch({"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=lunetra-test", "DISPLAY"});
+        QTest::qWait(2000);
+        QCOMPARE(lunetra->state(), QProcess::Running);
+        lunetra->terminate();
+        QVERIFY(lunetra->waitForFinished(5000));
+        QCOMPARE(lunetra->readAllStandardError(), QByteArray());
+    }
+
     // While one runs, a second start shows a notice and ends on OK, leaving the first and the
     // settings alone; once the first is killed (no chance to give the lock back), the next
     // start shows its main window.
