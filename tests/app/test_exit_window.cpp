@@ -1,7 +1,9 @@
 #include "app/frmNagScreen2.h"
 #include "config/Sites.h"
 #include "support/AccessibleControls.h"
+#include "support/Colours.h"
 #include "support/FakeServices.h"
+#include "ui/Style.h"
 #include "ui/modHelp.h"
 
 #include <QApplication>
@@ -38,6 +40,7 @@ class ExitWindowTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { QApplication::setStyle(new Style); }
     // A fresh record and window; the window of the test before goes (it asks nothing of the
     // services while it is torn down).
     void init() {
@@ -84,6 +87,27 @@ private slots:
         QCOMPARE(services.processEnds, 1);
         QVERIFY(window->close());
         QCOMPARE(services.processEnds, 2);
+    }
+
+    // White with navy frames and coloured texts, as drawn, under a dark desktop theme too;
+    // the keyboard starts on Exit, so that the placeholders stay in view.
+    void itShowsItsColoursAndStartsOnExit() {
+        for (const QPalette& desktop : {QApplication::palette(), test::DarkPalette()}) {
+            QApplication::setPalette(desktop);
+            init();
+            QCOMPARE(QApplication::focusWidget(), get("cmdClose"));
+            const QColor navy(0, 0, 128);
+            test::CheckColours(*window, {{"frmNagScreen2", Qt::white, {2, 2}},
+                                         {"Frame2", navy, {-2, -2}},
+                                         {"Frame6", navy, {-2, -2}},
+                                         {"Label1", navy, {}, true},
+                                         {"Label3", Qt::white, {}, true},
+                                         {"lblGoToHome", QColor(255, 255, 0), {}, true},
+                                         {"Check1", QColor(0, 0, 192), {}, true},
+                                         {"txtName", Qt::white},
+                                         {"txtName", Qt::black, {}, true}});
+        }
+        QApplication::setPalette(QPalette());
     }
 
     void aMessageBoxLeavesTheFieldsAsTheyAre() {

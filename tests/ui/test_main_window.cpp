@@ -1,5 +1,8 @@
 #include "support/AccessibleControls.h"
+#include "support/Colours.h"
 #include "support/FakeServices.h"
+#include "ui/Look.h"
+#include "ui/Style.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 
@@ -53,6 +56,7 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { QApplication::setStyle(new Style); }
     void init() { // also between the cases of one test
         cleanup();
         services = std::make_unique<test::FakeServices>();
@@ -76,6 +80,30 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
         }
+    }
+
+    // Measured as drawn, under the desktop's colours and under a dark theme's.
+    void bothWindowsShowTheirDesignedColoursUnderAnyTheme() {
+        using namespace look;
+        for (const QPalette& desktop : {QApplication::palette(), test::DarkPalette()}) {
+            QApplication::setPalette(desktop);
+            init();
+            test::CheckColours(*window, {{"Frame2", Band},
+                                         {"Frame1", Background},
+                                         {"cboDate", Background, {-30, 3}},
+                                         {"cboYear", Purple, {}, true},
+                                         {"cmdNext", ButtonGrey},
+                                         {"cmdExit", ButtonGrey},
+                                         {"Label3", Purple, {}, true}});
+            enter(QStringLiteral("ANN"), "21 October 1904");
+            test::CheckColours(*window->resultWindow(), {{"Frame2", Band},
+                                                         {"fraPowerSign", Background},
+                                                         {"Frame5", Band},
+                                                         {"cmdExit", ButtonGrey},
+                                                         {"cmdBack", ButtonGrey},
+                                                         {"lblFullBrand", Orange, {}, true}});
+        }
+        QApplication::setPalette(QPalette());
     }
 
     void lettersAppearInCapitalsAndOtherCharactersShowTheMessage() {
