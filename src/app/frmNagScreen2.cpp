@@ -9,6 +9,7 @@
 #include "ui/Look.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
+#include "ui/TitleBar.h"
 #include "ui/TypedCharacter.h"
 #include "ui/modHelp.h"
 
@@ -123,6 +124,7 @@ frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplic
     // The placeholders stay in view until the user goes into the form.
     m_cmdClose->setFocus();
     Form_Load();
+    UseOwnTitleBarOnWayland(this);
     look::CentreOnScreen(this);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/MessageBox.h"
 
+#include "ui/TitleBar.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -19,6 +21,7 @@ QMessageBox* MakeMessageBox(const QString& text, MessageIcon icon, MessageButton
     // the first window) must not open under a window kept on top, where no one would see it.
     if (owner == nullptr)
         box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    UseOwnTitleBarOnWayland(box);
     if (buttons == MessageButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes); // Escape and the close box answer No

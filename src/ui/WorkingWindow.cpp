@@ -2,6 +2,7 @@
 
 #include "ui/Look.h"
 #include "ui/Services.h"
+#include "ui/TitleBar.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@ WorkingWindow::WorkingWindow(Services& services, const QString& name)
     look::SetFixedWindowFlags(this);
     look::UseFixedColours(this);
     setFont(look::Font(8.25));
+    UseOwnTitleBarOnWayland(this);
 }
 
 QWidget* WorkingWindow::createClient(int widthTwips, int heightTwips) {

@@ -3,6 +3,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
+#include "ui/TitleBar.h"
 #include "ui/RunStep.h"
 #include "ui/SharedParts.h"
 #include "ui/Text.h"
@@ -131,6 +132,7 @@ void frmAbout::createControls() {
 
     y += m_cmdOK->height() + look::Twips(Margin) / 2;
     setFixedSize(look::Twips(WindowWidth), y);
+    UseOwnTitleBarOnWayland(this);
 }
 
 void frmAbout::showModal() {

@@ -1,4 +1,5 @@
 #include "ui/MessageBox.h"
+#include "ui/TitleBar.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,6 +18,7 @@ class MessageBoxTest : public QObject {
 private slots:
     // Rows: the icon and buttons asked for, the button pressed, the answer, and what the box
     // shows: its icon and its buttons, the default one starred (a question defaults to Yes).
+    // A box of no window stays on top, where a window kept on top cannot hide it.
     void showsTitleIconButtonsAndText() {
         using Box = QMessageBox;
         const std::tuple<MessageIcon, MessageButtons, Box::StandardButton, MessageAnswer, Box::Icon,
@@ -36,14 +38,15 @@ private slots:
                     labels << button->text().remove(u'&') +
                                   (button == box->defaultButton() ? "*" : "");
                 shown << box->windowTitle() << box->text() << QString::number(box->icon())
-                      << labels.join(u' ');
+                      << labels.join(u' ')
+                      << QString::number(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
                 box->button(press)->click();
             });
             // A lone CR breaks the line.
             QCOMPARE(ShowMessageBox(QStringLiteral("First line\rSecond line"), icon, buttons),
                      answer);
             QCOMPARE(shown, (QStringList{"Lunetra", "First line\nSecond line",
-                                         QString::number(boxIcon), boxButtons}));
+                                         QString::number(boxIcon), boxButtons, "1"}));
         }
     }
 
@@ -55,7 +58,8 @@ private slots:
         bool shown = false;
         QTimer::singleShot(0, this, [&] {
             seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            shown = seen && seen->parent() == window;
+            shown = seen && seen->parent() == window &&
+                    !seen->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             delete window;
         });
         const auto given = ShowMessageBox(QStringLiteral("Going"), MessageIcon::Information,
@@ -63,6 +67,30 @@ private slots:
         QVERIFY(shown);
         QCOMPARE(given, MessageAnswer::No);
         QVERIFY(!seen);
+    }
+
+    // Where no window manager draws the frame: a bar with the caption and a close box alone,
+    // above all that the window shows, whether a layout or the window itself places it.
+    void ownTitleBarWithACloseBoxAlone() {
+        QMessageBox laidOut(QMessageBox::Information, "Lunetra", "Text");
+        QWidget placed;
+        placed.setFixedSize(200, 100);
+        (new QWidget(&placed))->setGeometry(0, 0, 10, 10);
+        for (QWidget* window : {static_cast<QWidget*>(&laidOut), &placed}) {
+            window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowCloseButtonHint);
+            UseOwnTitleBar(window);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+            auto* bar = window->findChild<QWidget*>(QStringLiteral("titleBar"));
+            for (QWidget* shown : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY(shown == bar || !shown->isVisible() || shown->y() >= bar->height());
+            const auto boxes = bar->findChildren<QAbstractButton*>();
+            QCOMPARE(boxes.size(), 1);
+            boxes.first()->click();
+            QVERIFY(!window->isVisible());
+        }
     }
 };
 
