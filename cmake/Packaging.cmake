@@ -75,9 +75,6 @@ install(FILES ${_out}/copyright ${_out}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lunetra)
 install(FILES ${_out}/lunetra.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# Symbols resolved at start, so the relocation table can be read-only the whole run.
-target_link_options(lunetra PRIVATE LINKER:-z,relro,-z,now)
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lunetra)
 set(CPACK_PACKAGE_VENDOR "${LUNETRA_DEVELOPER}")
