@@ -84,8 +84,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its display plugins at run time, where shlibdeps cannot see them; Qt's own package
-# only recommends them, and without them Lunetra cannot open a window.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# only recommends them, and without them Lunetra cannot open a window. Every link goes through
+# xdg-open; without it no page ever opens.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${LUNETRA_PRODUCT_HOST}/")
