@@ -48,6 +48,7 @@ set(_generated)
 foreach(_size 16 24 32 48 64 128 256)
     set(_png ${_out}/icons/${_size}/${LUNETRA_APP_ID}.png)
     add_custom_command(OUTPUT ${_png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${_out}/icons/${_size}
         COMMAND ${RSVG_CONVERT} -w ${_size} -h ${_size} -o ${_png} ${_res}/lunetra.svg
         DEPENDS ${_res}/lunetra.svg VERBATIM)
     list(APPEND _generated ${_png})
