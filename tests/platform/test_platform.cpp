@@ -132,12 +132,11 @@ private slots:
     }
 
     // The store and the lock live in $XDG_CONFIG_HOME, or in ~/.config when that is unset, empty
-    // or relative (XDG rules), whatever the runtime and temporary folders; no lock is made in a
-    // folder that others may write in, and no lock then keeps the user out.
+    // or relative (XDG rules); no lock is made in a folder that others may write in, and no
+    // lock then keeps the user out. (The program's test starts with other runtime and
+    // temporary folders.)
     void userStoreAndLockFollowTheXdgRules() {
         const auto home = Override("HOME", QFile::encodeName(dir.filePath("home")));
-        const auto runtime = Override("XDG_RUNTIME_DIR", QFile::encodeName(dir.filePath("run")));
-        const auto temporary = Override("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
         const QByteArray absolute = QFile::encodeName(dir.filePath("cfg"));
         for (const QByteArray& config : {QByteArray("rel/config"), QByteArray(), {""}, absolute}) {
             const auto variable = Override("XDG_CONFIG_HOME", config);
