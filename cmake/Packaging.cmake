@@ -72,9 +72,6 @@ install(FILES ${_out}/copyright ${_out}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lunetra)
 install(FILES ${_out}/lunetra.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# Symbols resolved at start, so the relocation table can be read-only the whole run.
-target_link_options(lunetra PRIVATE LINKER:-z,relro,-z,now)
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lunetra)
 set(CPACK_PACKAGE_VENDOR "${LUNETRA_DEVELOPER}")
@@ -84,8 +81,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its display plugins at run time, where shlibdeps cannot see them; Qt's own package
-# only recommends them, and without them Lunetra cannot open a window.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# only recommends them, and without them Lunetra cannot open a window. Every link goes through
+# xdg-open; without it no page ever opens.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${LUNETRA_PRODUCT_HOST}/")

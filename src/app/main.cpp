@@ -44,7 +44,9 @@ int main(int argc, char* argv[]) {
     lunetra::ExitWindowHost exitWindow(services);
     const auto mainWindow =
         lunetra::StartUp(services, exitWindow, services.instanceGuard().isFirstInstance());
-    if (!mainWindow)
-        return 0;
+    if (!mainWindow) { // only a first instance gets here: a second one has ended
+        std::fprintf(stderr, "Lunetra could not open its main window.\n");
+        return 1;
+    }
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "platform/InstanceGuard.h"
 
-#include <cstdlib>
+#include "platform/SettingsStore.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -29,33 +29,17 @@ std::string LockFileName(const std::string& applicationName) {
 
 #ifndef _WIN32
 
-// A folder that only this user can use: the user's own, not a link, no one else let in.
-bool IsPrivateFolder(const std::string& path, bool followLink) {
-    struct stat status {};
-    const int got = followLink ? ::stat(path.c_str(), &status) : ::lstat(path.c_str(), &status);
-    return got == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
-           (status.st_mode & 077) == 0;
-}
-
-// The user's runtime folder when it is sound, else a folder of the user's own in the
-// temporary folder. A folder that every user shares would let one user's instance keep
-// another user's from starting.
+// The folder of the user's settings, which every start of the same user finds whatever its
+// runtime or temporary folder says; never one that other users may write in, where they
+// could keep this user's instance from starting.
 std::string UserLockFolder() {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        runtime != nullptr && runtime[0] == '/' && IsPrivateFolder(runtime, true))
-        return runtime;
-    const char* temporary = std::getenv("TMPDIR");
-    const std::string folder =
-        std::string(temporary != nullptr && temporary[0] == '/' ? temporary : "/tmp") +
-        "/lunetra-" + std::to_string(::getuid());
-    ::mkdir(folder.c_str(), 0700);
+    const std::string folder = UserConfigFolder();
     struct stat status {};
-    // One's own folder that was left open to others is closed again; someone else's is
-    // never used.
-    if (::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
-        status.st_uid == ::getuid() && (status.st_mode & 077) != 0)
-        ::chmod(folder.c_str(), 0700);
-    return IsPrivateFolder(folder, false) ? folder : std::string();
+    ::mkdir(folder.c_str(), 0700);
+    return !folder.empty() && ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+                   status.st_uid == ::getuid() && (status.st_mode & 022) == 0
+               ? folder
+               : std::string();
 }
 
 // Keeps concurrent starts from clearing away each other's fresh lock: whoever clears the

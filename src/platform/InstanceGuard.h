@@ -6,12 +6,13 @@
 namespace lunetra::platform {
 
 // Tells whether another instance of the same executable already runs for this user.
-// The lock is a file in a folder of this user's alone, held with a lock that the system
-// gives back when the process ends in any way, so an instance that crashed or was killed
-// never blocks the next start; whatever else lies in the lock's place is taken over.
+// The lock is a file beside the user's settings, in a folder no other user may write in, held
+// with a lock that the system gives back when the process ends in any way, so an instance
+// that crashed or was killed never blocks the next start; whatever else lies in the lock's
+// place is taken over.
 class InstanceGuard {
 public:
-    // lockDirectory: where the lock file goes; empty for the user's own runtime folder.
+    // lockDirectory: where the lock file goes; empty for the folder of the user's settings.
     explicit InstanceGuard(const std::string& applicationName,
                            const std::string& lockDirectory = {});
     ~InstanceGuard();

@@ -273,19 +273,22 @@ private slots:
     }
 
     // While one runs, a second start shows a notice and ends on OK, leaving the first and the
-    // settings alone; once the first is killed (no chance to give the lock back), the next
-    // start shows its main window.
+    // settings alone, also without a runtime folder or with another temporary folder; once the
+    // first is killed (no chance to give the lock back), the next start shows its main window.
     void aSecondStartIsRefusedButNotAfterTheFirstWasKilled() {
         QProcess* first = launch();
         QVERIFY(!waitForWindow(first, MainTitle).isEmpty());
         const QString settingsBefore = settingsText();
-        QProcess* second = launch();
-        const QString notice = waitForWindow(second, NoticeTitle);
-        QVERIFY2(!notice.isEmpty(), "the second start showed no notice");
-        QVERIFY(waitForWindow(second, MainTitle, 300).isEmpty());
-        press(notice, "Return");
-        QVERIFY2(second->waitForFinished(10000), "the second start did not end after OK");
-        QCOMPARE(second->exitCode(), 0);
+        for (const QStringList& variables :
+             {QStringList(), {"XDG_RUNTIME_DIR"}, {"TMPDIR=" + at("bin")}}) {
+            QProcess* second = launch(variables);
+            const QString notice = waitForWindow(second, NoticeTitle);
+            QVERIFY2(!notice.isEmpty(), qPrintable("no notice with " + variables.join(u' ')));
+            QVERIFY(waitForWindow(second, MainTitle, 300).isEmpty());
+            press(notice, "Return");
+            QVERIFY2(second->waitForFinished(10000), "the second start did not end after OK");
+            QCOMPARE(second->exitCode(), 0);
+        }
         QCOMPARE(first->state(), QProcess::Running);
         QCOMPARE(settingsText(), settingsBefore);
 
@@ -297,7 +300,7 @@ private slots:
     // Nor do an empty lock, as a start killed early leaves it, and a FIFO in the settings'
     // place keep the main window away; test_platform has every other kind of leftover.
     void itReadsNoCommandLineNotEvenQtsOptionsAndLeftoversDoNotMatter() {
-        QVERIFY(QFile(at("runtime/lunetra.lock")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(at("config/lunetra.lock")).open(QIODevice::WriteOnly));
         QVERIFY(::mkfifo(QFile::encodeName(at("config/lunetra.conf")), 0600) == 0);
         QProcess* lunetra = launch({}, {"-qwindowtitle", "Renamed", "-platform", "offscreen"});
         QVERIFY2(showsTheMainWindowAlone(lunetra), "no main window on the display, as it is");

@@ -38,8 +38,12 @@ metainfo=$tmp/root/usr/share/metainfo/$id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "metainfo"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
-lintian --tag-display-limit 0 "$deb" 2>&1 | tee "$tmp/lintian.log" || true
-! grep -q '^E:' "$tmp/lintian.log" || fail "lintian reports errors"
+lintian --pedantic -I --tag-display-limit 0 "$deb" 2>&1 | tee "$tmp/lintian.log" || true
+! grep -Eq '^E:|hardening-' "$tmp/lintian.log" || fail "lintian reports errors or missed hardening"
+# Hardened as Debian builds: the stack protector and fortified library calls are linked in.
+symbols=$(readelf --dyn-syms -W "$tmp/root/usr/bin/lunetra")
+grep -q ' __stack_chk_fail' <<<"$symbols" && grep -Eq ' __[a-z0-9_]+_chk(@| )' <<<"$symbols" ||
+    fail "no stack protector or fortified calls in the program"
 
 # The unpacked program starts and shows its main window, whose class is the one the desktop
 # entry names, so that desktops match the two. It gets a browser that only writes down what it
