@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QScreen>
-#include <QStyle>
 #include <QWidget>
 
 namespace lunetra::look {
@@ -32,7 +31,9 @@ QFont Font(qreal points, bool bold, bool underline) {
 }
 
 void UseFixedColours(QWidget* window) {
-    window->setPalette(window->style()->standardPalette());
+    // Light grey controls, white fields and black text, every other colour derived from
+    // them; a style's own palette may be the desktop theme's.
+    window->setPalette(QPalette(QColor(239, 239, 239)));
 }
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {

@@ -27,8 +27,8 @@ inline const QColor Orange{255, 128, 0};
 // Verdana where it is installed, a close sans-serif elsewhere.
 QFont Font(qreal points, bool bold = false, bool underline = false);
 
-// Gives a window the style's own light colours, so that a desktop theme, a dark one too,
-// changes none of the colours its controls do not set themselves.
+// Gives a window light colours of its own, so that a desktop theme, a dark one too, changes
+// none of the colours its controls do not set themselves.
 void UseFixedColours(QWidget* window);
 
 // Fills the widget with a background colour and, where given, sets its text colour.
