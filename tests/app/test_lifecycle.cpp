@@ -39,7 +39,6 @@ class LifecycleTest : public QObject {
     }
     frmNagScreen2* exitWindow() { return exitHost->window(); }
     bool exitWindowShown() { return exitWindow() && exitWindow()->isVisible(); }
-    QString appeal() { return exitWindow()->findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
     QString frontOffer(QWidget* window) {
         auto* offer = window->findChild<ClickableLabel*>(QStringLiteral("lblCobrand"));
         const QPoint centre = offer->mapTo(window, offer->rect().center());
@@ -64,28 +63,26 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // A reminder that fails (its day cannot be stored) never keeps the main window away.
     void startUpAsksAboutUpdatesBeforeTheMainWindowShows() {
-        services->settings["LastUpdateReminder"] = "2026-10-01";
-        services->answers = {MessageAnswer::Yes};
-        bool mainWindowShownWhileAsked = false;
-        services->whileAsking = [&] {
-            for (QWidget* window : QApplication::topLevelWidgets())
-                mainWindowShownWhileAsked |= qobject_cast<frmMain*>(window) && window->isVisible();
-        };
-        start();
-        QCOMPARE(services->messages.size(), 1);
-        QVERIFY(!mainWindowShownWhileAsked);
-        QVERIFY(mainWindow->isVisible() && !exitWindow());
-        QCOMPARE(services->openedPages.size(), 1u);
-        // A reminder that fails (its day cannot be stored) never keeps the main window away.
-        mainWindow.reset();
-        services->settings["LastUpdateReminder"] = "2026-10-01";
-        services->settingsWritable = false;
-        services->answers = {MessageAnswer::Yes};
-        start();
-        QVERIFY(mainWindow->isVisible());
-        QCOMPARE(services->messages.size(), 2);
-        QCOMPARE(services->processEnds, 0);
+        for (const bool writable : {true, false}) {
+            init();
+            services->settings["LastUpdateReminder"] = "2026-10-01";
+            services->settingsWritable = writable;
+            services->answers = {MessageAnswer::Yes};
+            bool mainWindowShownWhileAsked = false;
+            services->whileAsking = [&] {
+                for (QWidget* window : QApplication::topLevelWidgets())
+                    mainWindowShownWhileAsked |=
+                        qobject_cast<frmMain*>(window) && window->isVisible();
+            };
+            start();
+            QCOMPARE(services->messages.size(), 1);
+            QVERIFY(!mainWindowShownWhileAsked);
+            QVERIFY(mainWindow->isVisible() && !exitWindow());
+            QCOMPARE(services->openedPages.size(), writable ? 1u : 0u);
+            QCOMPARE(services->processEnds, 0);
+        }
     }
 
     void aSecondInstanceSaysSoAndEndsWithoutWritingAnything() {
@@ -128,7 +125,10 @@ private slots:
         find()->cmdExit_Click();
         QCOMPARE(exitWindow(), created);
         QCOMPARE(services->seeds, seedsAfterCreation);
-        QVERIFY(appeal().startsWith(QStringLiteral("Qorvane needs your help.")));
+        QVERIFY(exitWindow()
+                    ->findChild<QLabel*>(QStringLiteral("Label2"))
+                    ->text()
+                    .startsWith(QStringLiteral("Qorvane needs your help.")));
         QTRY_VERIFY(exitWindowShown() && !mainWindow->isVisible());
     }
 };
