@@ -93,11 +93,14 @@ private slots:
         QCOMPARE(services->settingWrites + services->seeds, 0);
     }
 
-    // One draw for each outcome (odd, even, seven keeps the design); the rounding itself is
-    // the draws' own test.
+    // A draw for each of the offer numbers 1 to 7: the even ones put the full-branding offer in
+    // front, the odd ones the co-branding one, and seven keeps the design, which shows the same;
+    // the rounding at the boundaries is the draws' own test.
     void theOfferDrawChoosesTheFrontLabelForTheWholeRun() {
-        for (const auto& [draw, front] :
-             {std::pair{0.4, "lblCobrand"}, {0.5, "lblFullBrand"}, {0.95, "lblCobrand"}}) {
+        const std::pair<double, const char*> rows[] = {
+            {0.0, "lblCobrand"}, {0.2, "lblFullBrand"},  {0.4, "lblCobrand"}, {0.5, "lblFullBrand"},
+            {0.7, "lblCobrand"}, {0.85, "lblFullBrand"}, {0.95, "lblCobrand"}};
+        for (const auto& [draw, front] : rows) {
             init();
             start({draw, 0.0});
             QCOMPARE(frontOffer(mainWindow.get()), QLatin1String(front));
