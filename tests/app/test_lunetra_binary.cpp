@@ -108,11 +108,6 @@ class LunetraBinaryTest : public QObject {
         QFile file(at("config/lunetra.conf"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
-    // The one window with the main title that is not the main window itself.
-    QString otherWindow(QProcess* process, const QString& mainWindow) {
-        const QStringList found = visibleWindows(process, MainTitle);
-        return found.size() == 1 && found != QStringList{mainWindow} ? found.first() : "";
-    }
 
 private slots:
     void initTestCase() {
@@ -194,7 +189,11 @@ private slots:
         const QRect placed = FrameOf(mainWindow);
         // The first start keeps today as the reminder's day and asks nothing.
         QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
-        const auto otherWindow = [&] { return this->otherWindow(lunetra, mainWindow); };
+        // The one window with the main title that is not the main window itself.
+        const auto otherWindow = [&] {
+            const QStringList found = visibleWindows(lunetra, MainTitle);
+            return found.size() == 1 && found != QStringList{mainWindow} ? found.first() : "";
+        };
         press(mainWindow, "a n n Tab 2 1 Tab O c t Tab 1 9 0 4 alt+i");
         QTRY_VERIFY(!otherWindow().isEmpty()); // the result
         QVERIFY(centred(otherWindow()));

@@ -37,11 +37,9 @@ class WebLinksTest : public QObject {
     // A menu as "name caption" lines, separators included.
     static QStringList entries(const QList<QAction*>& actions) {
         QStringList lines;
-        for (const QAction* action : actions) {
-            const QString name =
-                action->menu() ? action->menu()->objectName() : action->objectName();
-            lines << name + u' ' + (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
+        for (const QAction* action : actions)
+            lines << (action->menu() ? action->menu()->objectName() : action->objectName()) + u' ' +
+                         (action->isSeparator() ? QStringLiteral("-") : action->text());
         return lines;
     }
 
