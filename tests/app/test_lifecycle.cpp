@@ -128,10 +128,8 @@ private slots:
         find()->cmdExit_Click();
         QCOMPARE(exitWindow(), created);
         QCOMPARE(services->seeds, seedsAfterCreation);
-        QVERIFY(exitWindow()
-                    ->findChild<QLabel*>(QStringLiteral("Label2"))
-                    ->text()
-                    .startsWith(QStringLiteral("Qorvane needs your help.")));
+        const QString appeal = exitWindow()->findChild<QLabel*>(QStringLiteral("Label2"))->text();
+        QVERIFY(appeal.startsWith(QStringLiteral("Qorvane needs your help.")));
         QTRY_VERIFY(exitWindowShown() && !mainWindow->isVisible());
     }
 };
