@@ -19,18 +19,6 @@ TEST(OfferDraw, HalvesGoToTheEvenNeighbour) {
         EXPECT_EQ(OfferDraw(draw), offer) << draw;
 }
 
-TEST(OfferDraw, EachOfferIsSeenInItsShareOfStarts) {
-    // The even draws, half of all starts, put the full-branding offer in front; seven, the top
-    // twelfth, keeps the design's order; the odd ones below it put the co-branding one in front.
-    constexpr double Steps = 120000;
-    int seen[3] = {};
-    for (int step = 0; step < Steps; ++step)
-        ++seen[int(OfferFor(OfferDraw((step + 0.5) / Steps)))];
-    EXPECT_NEAR(seen[int(FrontOffer::FullBrand)] / Steps, 6 / 12.0, 1e-3);
-    EXPECT_NEAR(seen[int(FrontOffer::Cobrand)] / Steps, 5 / 12.0, 1e-3);
-    EXPECT_NEAR(seen[int(FrontOffer::AsDesigned)] / Steps, 1 / 12.0, 1e-3);
-}
-
 TEST(AppealIndex, QuartersOfTheDrawPickTheFourAppeals) {
     const std::pair<double, int> cases[] = {{0.0, 0},         {Below(0.25), 0}, {0.25, 1},
                                             {Below(0.75), 2}, {0.75, 3},        {Below(1.0), 3}};

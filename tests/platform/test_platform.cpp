@@ -22,7 +22,6 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 using namespace lunetra::platform;
 

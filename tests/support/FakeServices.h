@@ -57,10 +57,9 @@ public:
 
 private:
     template <typename T> static T next(std::deque<T>& script, T whenEmpty) {
-        if (script.empty())
-            return whenEmpty;
-        const T value = script.front();
-        script.pop_front();
+        const T value = script.empty() ? whenEmpty : script.front();
+        if (!script.empty())
+            script.pop_front();
         return value;
     }
 };

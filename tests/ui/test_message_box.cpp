@@ -21,14 +21,13 @@ private slots:
     // A box of no window stays on top, where a window kept on top cannot hide it.
     void showsTitleIconButtonsAndText() {
         using Box = QMessageBox;
-        const std::tuple<MessageIcon, MessageButtons, Box::StandardButton, MessageAnswer, Box::Icon,
-                         QString>
-            cases[] = {{MessageIcon::Critical, MessageButtons::Ok, Box::Ok, MessageAnswer::Ok,
-                        Box::Critical, "OK*"},
-                       {MessageIcon::Information, MessageButtons::YesNo, Box::Yes,
-                        MessageAnswer::Yes, Box::Information, "Yes* No"},
-                       {MessageIcon::Information, MessageButtons::YesNo, Box::No, MessageAnswer::No,
-                        Box::Information, "Yes* No"}};
+        using Icon = MessageIcon;
+        using Buttons = MessageButtons;
+        using Answer = MessageAnswer;
+        const std::tuple<Icon, Buttons, Box::StandardButton, Answer, Box::Icon, QString> cases[] = {
+            {Icon::Critical, Buttons::Ok, Box::Ok, Answer::Ok, Box::Critical, "OK*"},
+            {Icon::Information, Buttons::YesNo, Box::Yes, Answer::Yes, Box::Information, "Yes* No"},
+            {Icon::Information, Buttons::YesNo, Box::No, Answer::No, Box::Information, "Yes* No"}};
         for (const auto& [icon, buttons, press, answer, boxIcon, boxButtons] : cases) {
             QStringList shown;
             QTimer::singleShot(0, this, [&] {
