@@ -1,3 +1,4 @@
+#include "app/AfterFirstPaint.h"
 #include "app/Lifecycle.h"
 #include "app/ProductionServices.h"
 #include "config/AppId.h"
@@ -34,7 +35,9 @@ int main(int argc, char* argv[]) {
     displayCheck.reset();
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(new lunetra::Style);
-    QApplication::setWindowIcon(lunetra::look::AppIcon());
+    // On X11 every size of the icon goes to the display with each window, and the largest two,
+    // nine tenths of its bytes, would hold up the main window's first paint: they follow it.
+    QApplication::setWindowIcon(lunetra::look::AppIcon(64));
     // Lets the desktop match Lunetra's windows to its menu entry and icon.
     QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::sites::AppId));
     // Closing a working window brings up the exit window; only that one ends Lunetra.
@@ -48,5 +51,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "Lunetra could not open its main window.\n");
         return 1;
     }
+    lunetra::AfterFirstPaint(*mainWindow,
+                             [] { QApplication::setWindowIcon(lunetra::look::AppIcon()); });
     return QApplication::exec();
 }

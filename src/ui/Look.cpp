@@ -55,11 +55,13 @@ void SetTextColour(QWidget* widget, const QColor& text) {
     widget->setPalette(palette);
 }
 
-QIcon AppIcon() {
+QIcon AppIcon(int largest) {
     QIcon icon;
     for (const icon::Image& image : icon::Images)
-        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels),
-                                                 image.size, image.size, QImage::Format_ARGB32)));
+        if (image.size <= largest)
+            icon.addPixmap(
+                QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels), image.size,
+                                          image.size, QImage::Format_ARGB32)));
     return icon;
 }
 

@@ -35,9 +35,9 @@ void UseFixedColours(QWidget* window);
 void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());
 void SetTextColour(QWidget* widget, const QColor& text);
 
-// Lunetra's icon at every size a desktop asks for, from pixels compiled in: no image file is
-// read for it.
-QIcon AppIcon();
+// Lunetra's icon at every size a desktop asks for, up to the largest given, from pixels
+// compiled in: no image file is read for it.
+QIcon AppIcon(int largest = 256);
 
 // A window of fixed size with a close box but neither a minimise nor a maximise button.
 void SetFixedWindowFlags(QWidget* window);
