@@ -12,6 +12,7 @@
 #include "ui/TypedCharacter.h"
 #include "ui/modHelp.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -92,6 +93,14 @@ protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
+// Qt gives a plain top-level widget the role of a client area, which a screen reader does not
+// take for a window, so it would say nothing of the form inside: this is a window like the others.
+QAccessibleInterface* AccessibleExitWindow(const QString& className, QObject* object) {
+    if (className != QLatin1String(frmNagScreen2::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 bool IsWithinWindowFocusMove(const QFocusEvent& event) {
     // A context menu takes the focus only for a moment, and another window (a message box)
     // takes the activation: neither is the user moving between the form's fields.
@@ -104,6 +113,8 @@ bool IsWithinWindowFocusMove(const QFocusEvent& event) {
 frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplication)
     : m_services(services)
     , m_endApplication(std::move(endApplication)) {
+    static const bool described = (QAccessible::installFactory(AccessibleExitWindow), true);
+    Q_UNUSED(described);
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
     look::SetFixedWindowFlags(this);
@@ -233,6 +244,8 @@ void frmNagScreen2::Form_Load() {
     m_services.seedRandom();
     const int appeal = draws::AppealIndex(m_services.nextRandom());
     m_label2->setText(FromView(Appeals.at(std::size_t(appeal))));
+    // Read out with the window when it opens, as a sighted user reads it first.
+    setAccessibleDescription(m_label2->text());
     platform::KeepOnTopWithoutActivating(this);
 }
 

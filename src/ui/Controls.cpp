@@ -3,6 +3,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Look.h"
 
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,9 +17,28 @@ namespace {
 QRect Place(const QRect& twips) {
     return look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
+
+// Qt calls every plain QFrame a frame, the role of a window, and a screen reader then takes a
+// band or a panel for the window itself: it stays silent on focus inside it and its review
+// never leaves it. A frame that is no window is a panel, or a separator when it is a line.
+QAccessibleInterface* AccessibleFrame(const QString& className, QObject* object) {
+    auto* frame = qobject_cast<QFrame*>(object);
+    if (className != QLatin1String("QFrame") || !frame || frame->isWindow())
+        return nullptr;
+    const bool line = frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine;
+    return new QAccessibleWidget(frame, line ? QAccessible::Separator : QAccessible::Pane);
+}
+
+// Every window makes a panel or a label before its first frame, and nothing asks for a frame's
+// interface before the window is shown. Installed after Qt's own factory, so it comes first.
+void DescribeFramesAsPanels() {
+    static const bool installed = (QAccessible::installFactory(AccessibleFrame), true);
+    Q_UNUSED(installed);
+}
 } // namespace
 
 QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const QColor& colour) {
+    DescribeFramesAsPanels();
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::NoFrame);
@@ -29,6 +49,7 @@ QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                  const QColor& colour) {
+    DescribeFramesAsPanels();
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);

@@ -121,6 +121,9 @@ void frmMain::createEntryPanel(QWidget* panel) {
                           list->sizeHint().height());
         look::Paint(list, look::Background, look::Purple);
         list->setAccessibleName(accessibleName);
+        // A Linux screen reader says a list's label but not its value, which Qt gives as the
+        // list's name; it does say the description of the control that takes the focus.
+        connect(list, &QComboBox::currentTextChanged, list, &QWidget::setAccessibleDescription);
         return list;
     };
     m_cboDate = addList(QStringLiteral("cboDate"), 1680, 900, tr("Day of birth"));
