@@ -9,6 +9,8 @@ packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           clang libclang-rt-dev)
 # The icons, the Debian package, its checks, and the pictures of the windows.
 packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagick)
+# The screen reader that reads the program in its test, with the buses it talks over.
+packages+=(orca at-spi2-core)
 
 if command -v dpkg-query >/dev/null 2>&1; then
     missing=()
