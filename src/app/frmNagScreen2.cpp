@@ -301,8 +301,14 @@ void frmNagScreen2::setFieldText(QWidget* field, const QString& text) {
 }
 
 void frmNagScreen2::field_GotFocus(const FormField& field) {
-    if (modTellAFriend::ClearsOnFocus(fieldText(field.widget).toStdString(), field.placeholder))
-        setFieldText(field.widget, QString());
+    if (!modTellAFriend::ClearsOnFocus(fieldText(field.widget).toStdString(), field.placeholder))
+        return;
+    // Qt tells a screen reader of the focus only after this. Told of the emptied text first, the
+    // reader takes that for the focus and never says the field; it reads the text with the focus.
+    const QAccessible::UpdateHandler tell =
+        QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    setFieldText(field.widget, QString());
+    QAccessible::installUpdateHandler(tell);
 }
 
 void frmNagScreen2::field_LostFocus(const FormField& field) {

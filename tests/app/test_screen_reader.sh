@@ -62,7 +62,7 @@ press Tab && hear '^Month combo box' && hear '^January\.$'
 press Insert+KP_Home && press KP_Page_Up && press Insert+KP_Begin && hear 'example link\.$'
 press alt+i && focus && hear '^Your Ixion sign: Leo\. You will take the lead'
 press alt+b && focus && press Escape && hear 'Qorvane'
-press Tab Tab Tab Tab Tab && hear '^Message to your friend text'
+press Tab && hear '^Your name text\.$' && press Tab Tab Tab Tab && hear '^Message to your friend text'
 press Tab && hear '^Refer A Friend Now push button'
 press Tab && hear 'Now check box not checked'
 [ -e "$home/opened" ] && echo "FAIL: a page was opened unasked" && failures=$((failures + 1))
