@@ -4,6 +4,7 @@
 #include "ui/Look.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,16 +30,100 @@ QAccessibleInterface* AccessibleFrame(const QString& className, QObject* object)
     return new QAccessibleWidget(frame, line ? QAccessible::Separator : QAccessible::Pane);
 }
 
-// Every window makes a panel or a label before its first frame, and nothing asks for a frame's
-// interface before the window is shown. Installed after Qt's own factory, so it comes first.
-void DescribeFramesAsPanels() {
-    static const bool installed = (QAccessible::installFactory(AccessibleFrame), true);
+// Qt's own text box tells a screen reader of runs of text attributes that each end where they
+// start, and Orca, which reads a line run by run, then drops its last character: "AN" for "ANN".
+// This is the same text box, its text one run.
+class AccessibleTextBox : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit AccessibleTextBox(QLineEdit* box)
+        : QAccessibleWidget(box, QAccessible::EditableText) {}
+    QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+    void setText(QAccessible::Text kind, const QString& text) override {
+        if (kind == QAccessible::Value)
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(kind, text);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !box()->isReadOnly();
+        state.readOnly = box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        const bool selected = index == 0 && box()->hasSelectedText();
+        *start = selected ? box()->selectionStart() : 0;
+        *end = selected ? box()->selectionEnd() : 0;
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int start, int end) const override {
+        return box()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(box()->text().size()); }
+    QRect characterRect(int offset) const override {
+        const QString shown = box()->text();
+        if (offset < 0 || offset >= shown.size())
+            return {};
+        const QFontMetrics metrics(box()->font());
+        const QRect area = box()->contentsRect().marginsRemoved(box()->textMargins());
+        const QPoint left(area.left() + metrics.horizontalAdvance(shown.left(offset)), area.top());
+        return {box()->mapToGlobal(left),
+                QSize(metrics.horizontalAdvance(shown[offset]), area.height())};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        box()->setText(box()->text().replace(start, end - start, text));
+    }
+};
+
+QAccessibleInterface* AccessibleControl(const QString& className, QObject* object) {
+    if (className == QLatin1String("QLineEdit"))
+        return new AccessibleTextBox(static_cast<QLineEdit*>(object));
+    return AccessibleFrame(className, object);
+}
+
+// Every window makes a panel or a label before its first frame or text box, and nothing asks
+// for their interfaces before the window is shown. Installed after Qt's own factory, so it
+// comes first.
+void DescribeControls() {
+    static const bool installed = (QAccessible::installFactory(AccessibleControl), true);
     Q_UNUSED(installed);
 }
 } // namespace
 
 QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const QColor& colour) {
-    DescribeFramesAsPanels();
+    DescribeControls();
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::NoFrame);
@@ -49,7 +134,7 @@ QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                  const QColor& colour) {
-    DescribeFramesAsPanels();
+    DescribeControls();
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -98,6 +183,7 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
 
 QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
                       const QString& accessibleName) {
+    DescribeControls();
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
     box->setGeometry(Place(twips));
