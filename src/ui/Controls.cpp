@@ -3,7 +3,9 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Look.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -107,7 +109,58 @@ public:
     }
 };
 
+// Qt's own list gives its value on Linux only as its name, which Orca does not read for a list,
+// and tells of a new value in a way Orca does not hear. Here the value is the list's one line of
+// text: Orca reads it when the list takes the focus, and again when its caret moves on an arrow
+// key (see AddList).
+class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleList(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(kind);
+    }
+    // The open list, as Qt has it.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    // Orca passes over a caret that stays where it was: it stands before or after the value in
+    // turn, as the entry number is even or odd.
+    int cursorPosition() const override { return list()->currentIndex() % 2; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        return list()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+};
+
 QAccessibleInterface* AccessibleControl(const QString& className, QObject* object) {
+    if (className == QLatin1String("QComboBox"))
+        return new AccessibleList(static_cast<QComboBox*>(object));
     if (className == QLatin1String("QLineEdit"))
         return new AccessibleTextBox(static_cast<QLineEdit*>(object));
     return AccessibleFrame(className, object);
@@ -190,6 +243,19 @@ QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text,
     box->setAccessibleName(accessibleName);
     box->setMaxLength(std::numeric_limits<int>::max()); // what is typed or pasted is kept whole
     return box;
+}
+
+QComboBox* AddList(QWidget* parent, const QString& name, const QString& accessibleName) {
+    DescribeControls();
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    list->setAccessibleName(accessibleName);
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+        QAccessibleTextCursorEvent moved(list, index % 2);
+        QAccessible::updateAccessibility(&moved);
+    });
+    return list;
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> order) {

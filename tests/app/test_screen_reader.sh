@@ -56,8 +56,9 @@ keys="Orca's start" && hear 'Screen reader on'
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$lunetra" &
 pid=$!
 keys="the start" && focus && hear '^Name text'
-press a n n Tab && hear '^Date combo box' && hear '^1\.$'
+press a n n Tab && hear '^Date combo box\.\n1\.\nDate Of Birth' && press Down && hear '^2$'
 press Tab && hear '^Month combo box' && hear '^January\.$'
+press Down && hear '^February$' && press Down && hear '^March$' && press Up && press Up
 # The reader's own review reaches the bands and hears the orange labels as links.
 press Insert+KP_Home && press KP_Page_Up && press Insert+KP_Begin && hear 'example link\.$'
 press alt+i && focus && hear '^Your Ixion sign: Leo\. You will take the lead'
