@@ -28,7 +28,7 @@ hear() {
         sleep 0.1
     done
     echo "FAIL: after $keys Orca did not say /$1/ but:"; said | sed 's/^/    /'
-    failures=$((failures + 1))
+    failures=$((failures + 1)) && return 1
 }
 # One key after the other, each once Orca has answered it (or two seconds have gone by).
 press() {
@@ -37,7 +37,7 @@ press() {
         local before=$(said | wc -l)
         xdotool key --clearmodifiers "$key"
         for _ in $(seq 20); do (($(said | wc -l) > before)) && break || sleep 0.1; done
-        sleep ${SETTLE:-0.2}
+        sleep 0.2
     done
 }
 # The next window comes up with the focus, as a window manager would give it.
@@ -52,7 +52,7 @@ focus() {
     window=$shown && xdotool windowfocus --sync "$window" && hear '^Lunetra v1.0 frame'
 }
 
-keys="Orca's start" && hear 'Screen reader on'
+keys="Orca's start" && hear 'Screen reader on' || exit 1
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$lunetra" &
 pid=$!
 keys="the start" && focus && hear '^Name text'
