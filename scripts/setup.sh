@@ -12,6 +12,8 @@ packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagic
 # The window managers of real desktops and a Wayland compositor, for the tests that run the
 # program under them, with the X tools that read what they did; none needs its recommends.
 lean=(openbox xfwm4 mutter weston qt6-wayland x11-utils)
+# The screen reader that reads the program in its test, with the buses it talks over.
+packages+=(orca at-spi2-core)
 
 if command -v dpkg-query >/dev/null 2>&1; then
     installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

@@ -13,6 +13,7 @@
 #include "ui/TypedCharacter.h"
 #include "ui/modHelp.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -93,6 +94,14 @@ protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
+// Qt gives a plain top-level widget the role of a client area, which a screen reader does not
+// take for a window, so it would say nothing of the form inside: this is a window like the others.
+QAccessibleInterface* AccessibleExitWindow(const QString& className, QObject* object) {
+    if (className != QLatin1String(frmNagScreen2::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 bool IsWithinWindowFocusMove(const QFocusEvent& event) {
     // A context menu takes the focus only for a moment, and another window (a message box)
     // takes the activation: neither is the user moving between the form's fields.
@@ -105,6 +114,8 @@ bool IsWithinWindowFocusMove(const QFocusEvent& event) {
 frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplication)
     : m_services(services)
     , m_endApplication(std::move(endApplication)) {
+    static const bool described = (QAccessible::installFactory(AccessibleExitWindow), true);
+    Q_UNUSED(described);
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
     look::SetFixedWindowFlags(this);
@@ -236,6 +247,8 @@ void frmNagScreen2::Form_Load() {
     m_services.seedRandom();
     const int appeal = draws::AppealIndex(m_services.nextRandom());
     m_label2->setText(FromView(Appeals.at(std::size_t(appeal))));
+    // Read out with the window when it opens, as a sighted user reads it first.
+    setAccessibleDescription(m_label2->text());
     platform::KeepOnTopWithoutActivating(this);
 }
 
@@ -291,8 +304,14 @@ void frmNagScreen2::setFieldText(QWidget* field, const QString& text) {
 }
 
 void frmNagScreen2::field_GotFocus(const FormField& field) {
-    if (modTellAFriend::ClearsOnFocus(fieldText(field.widget).toStdString(), field.placeholder))
-        setFieldText(field.widget, QString());
+    if (!modTellAFriend::ClearsOnFocus(fieldText(field.widget).toStdString(), field.placeholder))
+        return;
+    // Qt tells a screen reader of the focus only after this. Told of the emptied text first, the
+    // reader takes that for the focus and never says the field; it reads the text with the focus.
+    const QAccessible::UpdateHandler tell =
+        QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    setFieldText(field.widget, QString());
+    QAccessible::installUpdateHandler(tell);
 }
 
 void frmNagScreen2::field_LostFocus(const FormField& field) {

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -42,6 +43,9 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
 // A single-line text box without a length limit.
 QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
                       const QString& accessibleName);
+
+// A drop-down list from which only its entries can be chosen; a screen reader says its value.
+QComboBox* AddList(QWidget* parent, const QString& name, const QString& accessibleName);
 
 // The keyboard order of a window's controls, first to last.
 void SetTabOrder(std::initializer_list<QWidget*> order);

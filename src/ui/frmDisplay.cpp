@@ -20,6 +20,11 @@ const QString InitialReading = QStringLiteral(
     "This is an idealistic combination and you shall be able to approach issues with a neutral "
     "attitude. You will have a sense of vision accompanied by imagination and innovativeness. "
     "You have a humane nature. But be careful not to make excuses when you are needed.");
+
+// What a screen reader says when the window opens: what it shows, not only its buttons.
+void Describe(QWidget& window, const QLabel& sign, const QLabel& reading) {
+    window.setAccessibleDescription(sign.accessibleName() + QStringLiteral(". ") + reading.text());
+}
 } // namespace
 
 frmDisplay::frmDisplay(Services& services, QWidget& mainWindow, AboutWindow& about)
@@ -81,10 +86,12 @@ void frmDisplay::setSign(const QString& sign) {
     m_lblIxionSign->setText(sign);
     m_lblIxionSign->adjustSize();
     m_lblIxionSign->setAccessibleName(tr("Your Ixion sign: %1").arg(sign));
+    Describe(*this, *m_lblIxionSign, *m_lblSignDesc);
 }
 
 void frmDisplay::setReading(const QString& reading) {
     m_lblSignDesc->setText(reading);
+    Describe(*this, *m_lblIxionSign, *m_lblSignDesc);
 }
 
 void frmDisplay::cmdBack_Click() {

@@ -113,14 +113,11 @@ void frmMain::createEntryPanel(QWidget* panel) {
     nameLabel->setBuddy(m_txtName);
 
     auto addList = [&](const QString& name, int left, int width, const QString& accessibleName) {
-        auto* list = new QComboBox(panel);
-        list->setObjectName(name);
-        list->setEditable(false);
+        QComboBox* list = controls::AddList(panel, name, accessibleName);
         list->setFont(entryFont);
         list->setGeometry(look::Twips(left), look::Twips(960), look::Twips(width),
                           list->sizeHint().height());
         look::Paint(list, look::Background, look::Purple);
-        list->setAccessibleName(accessibleName);
         return list;
     };
     m_cboDate = addList(QStringLiteral("cboDate"), 1680, 900, tr("Day of birth"));
@@ -131,6 +128,9 @@ void frmMain::createEntryPanel(QWidget* panel) {
     dateLabel->setBuddy(m_cboDate);
     monthLabel->setBuddy(m_cboMonth);
     yearLabel->setBuddy(m_cboYear);
+    // The reader gives only the first of the day list's two labels; the other, the row's, comes
+    // after its value.
+    m_cboDate->setAccessibleDescription(birthLabel->text());
 }
 
 void frmMain::setTabOrder() {

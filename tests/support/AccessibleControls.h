@@ -32,8 +32,18 @@ inline void CollectControls(const QWidget& parent, QList<QWidget*>& controls) {
     }
 }
 
-// Each control says its name and role; no control of the window is left out of the table.
+// Each control says its name and role; no control of the window is left out of the table. A
+// screen reader takes a window only by a window's or a dialog's role, and takes a container
+// with a window's role (a frame) for the window itself.
 inline void CheckSpoken(const QWidget& window, const std::vector<Spoken>& table) {
+    const auto role = [](const QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget))->role();
+    };
+    QVERIFY(role(&window) == QAccessible::Window || role(&window) == QAccessible::Dialog);
+    for (const QWidget* inside : window.findChildren<QWidget*>())
+        QVERIFY2(inside->isWindow() || inside->children().isEmpty() ||
+                     role(inside) != QAccessible::Border,
+                 qPrintable(inside->objectName()));
     QSet<QWidget*> listed;
     for (const Spoken& row : table) {
         auto* control = window.findChild<QWidget*>(row.objectName);
@@ -48,8 +58,12 @@ inline void CheckSpoken(const QWidget& window, const std::vector<Spoken>& table)
             continue;
         }
         // Qt names a list by its value on Linux and by its accessible name elsewhere; a Linux
-        // screen reader finds the label through the labelled-by relation.
+        // screen reader finds the label through the labelled-by relation, and reads the value
+        // as the list's text.
         QCOMPARE(control->accessibleName(), name);
+        QAccessibleTextInterface* value = spoken->textInterface();
+        QVERIFY(value && !spoken->text(QAccessible::Value).isEmpty());
+        QCOMPARE(value->text(0, value->characterCount()), spoken->text(QAccessible::Value));
         QStringList labels;
         for (const auto& [label, relation] : spoken->relations(QAccessible::Label))
             labels << label->text(QAccessible::Name);
