@@ -16,8 +16,7 @@ namespace lunetra::test {
 struct Spoken {
     const char* objectName;
     QAccessible::Role role;
-    QString name = {};
-    QString label = {};
+    QString name = {}, label = {};
 };
 
 // The controls a person reaches by keyboard or mouse, without the parts inside a control.
