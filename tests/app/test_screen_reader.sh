@@ -9,8 +9,7 @@ trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
 export XDG_RUNTIME_DIR=$home/runtime PATH=$home/bin:$PATH
 mkdir -p "$home/orca" "$home/config" "$home/bin" && mkdir -m 700 "$home/runtime"
-printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$home" > "$home/bin/xdg-open"
-chmod +x "$home/bin/xdg-open"
+printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$home" | install /dev/stdin "$home/bin/xdg-open"
 # Speech goes to the log only (speech-dispatcher waits forever where there is no sound card),
 # and each line of the log as soon as it is written.
 printf '%s\n' 'import orca.debug, orca.speech' 'orca.speech.init = lambda: None' \
@@ -43,8 +42,7 @@ press() {
 # The next window comes up with the focus, as a window manager would give it.
 window=
 focus() {
-    mark=$(wc -l < "$log")
-    local shown=
+    mark=$(wc -l < "$log") shown=
     for _ in $(seq 50); do
         shown=$(xdotool search --onlyvisible --pid "$pid" --name '^Lunetra v1\.0$')
         [ -n "$shown" ] && [ "$shown" != "$window" ] && break || sleep 0.1

@@ -16,34 +16,31 @@ namespace lunetra::test {
 struct Spoken {
     const char* objectName;
     QAccessible::Role role;
-    QString name = {};
-    QString label = {};
+    QString name = {}, label = {};
 };
 
-// The controls a person reaches by keyboard or mouse, without the parts inside a control.
+// The controls a person reaches by keyboard or mouse, without the parts inside a control. A
+// screen reader takes a container with a window's role (a frame) for the window itself.
 inline void CollectControls(const QWidget& parent, QList<QWidget*>& controls) {
     for (QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow())
             continue;
-        if ((child->focusPolicy() & Qt::TabFocus) || qobject_cast<ClickableLabel*>(child))
+        if ((child->focusPolicy() & Qt::TabFocus) || qobject_cast<ClickableLabel*>(child)) {
             controls << child;
-        else
-            CollectControls(*child, controls);
+            continue;
+        }
+        QVERIFY2(child->children().isEmpty() ||
+                     QAccessible::queryAccessibleInterface(child)->role() != QAccessible::Border,
+                 qPrintable(child->objectName()));
+        CollectControls(*child, controls);
     }
 }
 
 // Each control says its name and role; no control of the window is left out of the table. A
-// screen reader takes a window only by a window's or a dialog's role, and takes a container
-// with a window's role (a frame) for the window itself.
+// screen reader takes a window only by a window's or a dialog's role.
 inline void CheckSpoken(const QWidget& window, const std::vector<Spoken>& table) {
-    const auto role = [](const QWidget* widget) {
-        return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget))->role();
-    };
-    QVERIFY(role(&window) == QAccessible::Window || role(&window) == QAccessible::Dialog);
-    for (const QWidget* inside : window.findChildren<QWidget*>())
-        QVERIFY2(inside->isWindow() || inside->children().isEmpty() ||
-                     role(inside) != QAccessible::Border,
-                 qPrintable(inside->objectName()));
+    const auto role = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&window))->role();
+    QVERIFY(role == QAccessible::Window || role == QAccessible::Dialog);
     QSet<QWidget*> listed;
     for (const Spoken& row : table) {
         auto* control = window.findChild<QWidget*>(row.objectName);
@@ -53,14 +50,13 @@ inline void CheckSpoken(const QWidget& window, const std::vector<Spoken>& table)
         QVERIFY2(spoken && spoken->role() == row.role, row.objectName);
         const QString name = row.name.isEmpty() ? control->property("text").toString() : row.name;
         QVERIFY2(!name.isEmpty(), row.objectName);
-        if (row.role != QAccessible::ComboBox) {
-            QCOMPARE(spoken->text(QAccessible::Name), name);
-            continue;
-        }
         // Qt names a list by its value on Linux and by its accessible name elsewhere; a Linux
         // screen reader finds the label through the labelled-by relation, and reads the value
         // as the list's text.
-        QCOMPARE(control->accessibleName(), name);
+        const bool list = row.role == QAccessible::ComboBox;
+        QCOMPARE(list ? control->accessibleName() : spoken->text(QAccessible::Name), name);
+        if (!list)
+            continue;
         QAccessibleTextInterface* value = spoken->textInterface();
         QVERIFY(value && !spoken->text(QAccessible::Value).isEmpty());
         QCOMPARE(value->text(0, value->characterCount()), spoken->text(QAccessible::Value));

@@ -32,9 +32,8 @@ inline void CheckColours(QWidget& window, std::initializer_list<Colour> colours)
         for (int y = area.top(); expected.anywhere && y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
                 found |= image.pixelColor(x, y) == expected.colour;
-        QVERIFY2(found, qPrintable(QStringLiteral("%1 shows %2, not %3")
-                                       .arg(expected.objectName, image.pixelColor(at).name(),
-                                            expected.colour.name())));
+        QVERIFY2(found,
+                 qPrintable(expected.objectName + (" shows " + image.pixelColor(at).name())));
     }
 }
 

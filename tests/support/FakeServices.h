@@ -8,7 +8,6 @@
 #include <functional>
 #include <map>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace lunetra::test {
