@@ -3,10 +3,10 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
-#include "ui/TitleBar.h"
 #include "ui/RunStep.h"
 #include "ui/SharedParts.h"
 #include "ui/Text.h"
+#include "ui/TitleBar.h"
 #include "ui/modHelp.h"
 
 #include <QFrame>
