@@ -13,11 +13,40 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The MinGW runtime goes into each executable, so nothing has to be copied beside it.
+# The MinGW runtime goes into each executable and library, so nothing of it is copied beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Debian's wine64 package keeps its loader outside PATH.
 find_program(LUNETRA_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(LUNETRA_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${LUNETRA_WINE})
+endif()
+
+# Qt for Windows, where scripts/build-qt-windows.sh builds it: LUNETRA_QT_WINDOWS, or the user's
+# cache folder, named by the version of the host's Qt tools, which must be the same.
+if(NOT LUNETRA_QT_WINDOWS)
+    if(DEFINED ENV{LUNETRA_QT_WINDOWS})
+        set(LUNETRA_QT_WINDOWS $ENV{LUNETRA_QT_WINDOWS})
+    else()
+        execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev-tools
+                        OUTPUT_VARIABLE _qt_version ERROR_QUIET)
+        string(REGEX REPLACE "[+~-].*" "" _qt_version "${_qt_version}")
+        if(DEFINED ENV{XDG_CACHE_HOME})
+            set(_cache $ENV{XDG_CACHE_HOME})
+        else()
+            set(_cache $ENV{HOME}/.cache)
+        endif()
+        set(LUNETRA_QT_WINDOWS ${_cache}/lunetra/qt-${_qt_version}-mingw-w64)
+    endif()
+endif()
+if(EXISTS ${LUNETRA_QT_WINDOWS}/lib/cmake/Qt6)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${LUNETRA_QT_WINDOWS})
+    list(APPEND CMAKE_PREFIX_PATH ${LUNETRA_QT_WINDOWS})
+    # moc, rcc and uic are the host's.
+    set(QT_HOST_PATH /usr)
+    execute_process(COMMAND dpkg-architecture -qDEB_HOST_MULTIARCH
+                    OUTPUT_VARIABLE _multiarch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${_multiarch}/cmake)
 endif()
