@@ -5,7 +5,6 @@ if(NOT UNIX OR APPLE)
 endif()
 include(GNUInstallDirs)
 
-set(LUNETRA_DEVELOPER "Qorvane")
 set(LUNETRA_RELEASE_DATE "2026-12-06")
 set(LUNETRA_RELEASE_RFC2822 "Sun, 06 Dec 2026 12:00:00 +0000")
 string(REGEX REPLACE "^www\\." "" _maker_domain "${LUNETRA_MAKER_HOST}")

@@ -75,7 +75,7 @@ cmake --build build --parallel "$(nproc)" >"$work/build.log" 2>&1 || {
     exit 1
 }
 rm -rf "$prefix"
-cmake --install build >/dev/null
+cmake --install build --strip >/dev/null
 echo "$debian_version" >"$stamp"
 echo "Qt $version for Windows is in $prefix ($(($(date +%s) - started)) s)." >&2
 echo "$prefix"

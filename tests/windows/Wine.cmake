@@ -24,7 +24,11 @@ function(lunetra_under_wine name)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
 endfunction()
 
-add_test(NAME wine_prefix_start COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot --init)
+# Without a console QtTest reports to the debugger alone, and Wine hands no QT_ variable of the
+# host on: the prefix tells Qt to report to the test's output.
+add_test(NAME wine_prefix_start
+         COMMAND sh -c "\"$0\" wineboot --init && \"$0\" reg add HKCU\\\\Environment /f /v QT_FORCE_STDERR_LOGGING /d 1 >/dev/null"
+                 ${CMAKE_CROSSCOMPILING_EMULATOR})
 add_test(NAME wine_prefix_stop
          COMMAND sh -c "\"$0\" -k 2>/dev/null; \"$0\" -w" ${LUNETRA_WINESERVER})
 lunetra_wine_environment(wine_prefix_start wine_prefix_stop)
