@@ -14,6 +14,9 @@ packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagic
 lean=(openbox xfwm4 mutter weston qt6-wayland x11-utils)
 # The screen reader that reads the program in its test, with the buses it talks over.
 packages+=(orca at-spi2-core)
+# The Windows setup program, and the reading of Wine's windows in its test.
+packages+=(nsis)
+lean+=(tesseract-ocr tesseract-ocr-eng)
 
 if command -v dpkg-query >/dev/null 2>&1; then
     installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
@@ -41,3 +44,7 @@ else
     echo "No apt here: make sure CMake 3.25+, a C++20 compiler, Qt 6 and GoogleTest are installed." >&2
 fi
 cd "$root"
+# The Windows build's Qt, made once per machine (about 25 minutes) for those who ask for it.
+if [ "${LUNETRA_WITH_WINDOWS:-}" = 1 ]; then
+    bash scripts/build-qt-windows.sh >/dev/null
+fi
