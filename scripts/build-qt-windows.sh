@@ -12,7 +12,20 @@ version=${debian_version%%+*}
 prefix=${LUNETRA_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/lunetra/qt-$version-mingw-w64}
 stamp="$prefix/.lunetra-complete"
 
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$debian_version" ]; then
+# Only what Lunetra loads: Core, Gui, Widgets, Test and the windows platform plug-in, with
+# Fusion, PNG and DirectWrite built in. Debian's source has no wintab folder, so tablet events
+# are off; OpenGL is off in all its forms; Direct2D stays, as the font database needs it.
+features=(
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_testlib=ON
+    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_direct2d1_1=OFF -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_freetype=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+    -DFEATURE_style_windowsvista=OFF -DFEATURE_accessibility=ON)
+# A build made with other features is made again.
+built_as="$debian_version $(printf '%s\n' "${features[@]}" | sha256sum | cut -c1-16)"
+
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$built_as" ]; then
     echo "$prefix"
     exit 0
 fi
@@ -50,9 +63,6 @@ apt-get "${apt_options[@]}" -qq update
 apt-get "${apt_options[@]}" -qq source --download-only "qt6-base=$debian_version" >/dev/null
 dpkg-source -x qt6-base_*.dsc source >/dev/null
 
-# Only what Lunetra loads: Core, Gui, Widgets, Test and the windows platform plug-in. Debian's
-# source has no wintab folder, so tablet events are off; OpenGL is off in all its forms;
-# DirectWrite stays, as the font database needs it.
 cmake -S source -B build -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
@@ -60,12 +70,7 @@ cmake -S source -B build -G Ninja -Wno-dev \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
     -DBUILD_SHARED_LIBS=ON \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF \
-    -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_testlib=ON \
-    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF \
-    -DFEATURE_vulkan=OFF -DFEATURE_direct2d1_1=OFF -DFEATURE_tabletevent=OFF \
-    -DFEATURE_zstd=OFF -DFEATURE_sql_sqlite=OFF -DFEATURE_accessibility=ON \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF "${features[@]}" \
     >"$work/configure.log" 2>&1 || {
     tail -n 40 "$work/configure.log" >&2
     exit 1
@@ -76,6 +81,6 @@ cmake --build build --parallel "$(nproc)" >"$work/build.log" 2>&1 || {
 }
 rm -rf "$prefix"
 cmake --install build --strip >/dev/null
-echo "$debian_version" >"$stamp"
+echo "$built_as" >"$stamp"
 echo "Qt $version for Windows is in $prefix ($(($(date +%s) - started)) s)." >&2
 echo "$prefix"

@@ -7,26 +7,14 @@ set -euo pipefail
 wine=$1 wineserver=$2 setup=$3 shown_windows=$4 recorder=$5
 work=$(mktemp -d)
 pids=()
-finish() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    "$wineserver" -k 2>/dev/null || true
-    "$wineserver" -w
-    rm -rf "$work"
-}
-trap finish EXIT
+trap 'kill "${pids[@]}" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true; "$wineserver" -w; rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*" >&2
     import -window root "$PWD/lunetra-round-failed.png" 2>/dev/null || true
     exit 1
 }
 # Waits up to 20 s for a command to succeed.
-eventually() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
+eventually() { for _ in $(seq 100); do "$@" && return 0 || sleep 0.2; done; return 1; }
 quiet_wine() { "$wine" "$@" 2>/dev/null | tr -d '\r'; }
 # Wine's desktop belongs to the first display its server sees: this test's.
 "$wineserver" -k 2>/dev/null || true
@@ -60,12 +48,7 @@ export LUNETRA_RECORD
 shown() { quiet_wine "$shown_windows" "$1"; }
 count_is() { [ "$(shown "$1" | grep -c .)" = "$2" ]; }
 window_id() { xdotool search --onlyvisible --name "^$1\$" | tail -n 1; }
-keys() {
-    xdotool windowfocus --sync "$1"
-    sleep 0.3
-    shift
-    xdotool key --clearmodifiers "$@"
-}
+keys() { xdotool windowfocus --sync "$1" && sleep 0.3 && xdotool key --clearmodifiers "${@:2}"; }
 # What a person reads in a window, as one line of words.
 reads() { import -window "$1" -resize 300% png:- | tesseract - - 2>/dev/null | tr -s '\n ' ' '; }
 
