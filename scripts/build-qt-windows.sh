@@ -59,9 +59,14 @@ printf 'deb-src %s %s main\ndeb-src %s %s-updates main\n' \
 mkdir -p lists/partial cache/archives/partial
 apt_options=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
     -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache" -o APT::Sandbox::User="$(id -un)")
-apt-get "${apt_options[@]}" -qq update
-apt-get "${apt_options[@]}" -qq source --download-only "qt6-base=$debian_version" >/dev/null
-dpkg-source -x qt6-base_*.dsc source >/dev/null
+{
+    apt-get "${apt_options[@]}" -qq update &&
+        apt-get "${apt_options[@]}" -qq source --download-only "qt6-base=$debian_version" &&
+        dpkg-source -x qt6-base_*.dsc source
+} >"$work/fetch.log" 2>&1 || {
+    tail -n 20 "$work/fetch.log" >&2
+    exit 1
+}
 
 cmake -S source -B build -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-w64.cmake" \
