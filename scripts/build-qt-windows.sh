@@ -54,8 +54,9 @@ mirror=$(grep -h -m1 -E '^(URIs:|deb )' /etc/apt/sources.list.d/*.sources /etc/a
     grep -o -m1 -E 'https?://[^ ]+' | head -n1 || true)
 mirror=${mirror:-http://deb.debian.org/debian}
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
-printf 'deb-src %s %s main\ndeb-src %s %s-updates main\n' \
-    "$mirror" "$codename" "$mirror" "$codename" >sources.list
+components=$(. /etc/os-release && [ "$ID" = ubuntu ] && echo "main universe" || echo main)
+printf 'deb-src %s %s %s\ndeb-src %s %s-updates %s\n' \
+    "$mirror" "$codename" "$components" "$mirror" "$codename" "$components" >sources.list
 mkdir -p lists/partial cache/archives/partial
 apt_options=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
     -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache" -o APT::Sandbox::User="$(id -un)")
