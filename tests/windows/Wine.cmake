@@ -4,6 +4,12 @@
 find_program(LUNETRA_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine REQUIRED)
 set(LUNETRA_WINE_HOME ${CMAKE_BINARY_DIR}/wine)
 
+# Every test reaches Wine through run-wine.sh.in, which tells Wine's own start failures from
+# the program's.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/run-wine.sh.in ${LUNETRA_WINE_HOME}/wine @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${LUNETRA_WINE_HOME}/wine)
+
 # Should a test ever reach Wine's own browser handler, it ends here, never in a real browser.
 file(WRITE ${LUNETRA_WINE_HOME}/no-browser/xdg-open "#!/bin/sh\nexit 1\n")
 file(CHMOD ${LUNETRA_WINE_HOME}/no-browser/xdg-open PERMISSIONS OWNER_READ OWNER_EXECUTE)
