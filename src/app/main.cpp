@@ -27,10 +27,15 @@ int main(int argc, char* argv[]) {
     // A display that is named but cannot be reached is told in the same one line.
     std::optional<lunetra::platform::DisplayFailureExit> displayCheck(std::in_place, noDisplay);
     // Lunetra reads no command line: Qt is shown the program's name alone, so that none of
-    // its own options (-style, -reverse, -qwindowtitle, ...) changes the windows.
-    int qtArgc = 1;
+    // its own options (-style, -reverse, -qwindowtitle, ...) changes the windows; only the
+    // platform that Lunetra itself prefers is passed on.
+    std::string platform = lunetra::platform::PreferredPlatformPlugIn();
     char fallbackName[] = "lunetra";
-    char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
+    char platformOption[] = "-platform";
+    char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, platformOption,
+                      platform.data(), nullptr};
+    int qtArgc = platform.empty() ? 1 : 3;
+    qtArgv[qtArgc] = nullptr;
     QApplication application(qtArgc, qtArgv);
     displayCheck.reset();
     // The colours of the windows hold in this style on every platform.

@@ -9,6 +9,10 @@
 #include <cstdlib>
 #include <vector>
 
+#ifdef LUNETRA_HAS_XCB
+#include <xcb/xcb.h>
+#endif
+
 namespace lunetra::platform {
 
 void EndProcess(int exitCode) {
@@ -33,6 +37,23 @@ bool HasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#endif
+}
+
+std::string PreferredPlatformPlugIn() {
+#ifdef LUNETRA_HAS_XCB
+    const bool waylandSession =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!waylandSession || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        qEnvironmentVariableIsEmpty("DISPLAY"))
+        return {};
+    // Only an X server that answers: Qt would not fall back to Wayland from one that does not.
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable ? "xcb" : "";
+#else
+    return {};
 #endif
 }
 
