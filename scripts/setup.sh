@@ -5,13 +5,14 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core dbus
-          pkg-config libxcb1-dev libxcb-damage0-dev g++-mingw-w64-x86-64-posix wine64
+          pkg-config libxcb1-dev libxcb-damage0-dev libwayland-dev g++-mingw-w64-x86-64-posix wine64
           clang libclang-rt-dev)
 # The icons, the Debian package, its checks, and the pictures of the windows.
 packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagick)
-# The window managers of real desktops and a Wayland compositor, for the tests that run the
-# program under them, with the X tools that read what they did; none needs its recommends.
-lean=(openbox xfwm4 mutter weston qt6-wayland x11-utils)
+# The window managers of real desktops and the Wayland compositors of KDE and GNOME sessions
+# (with Xwayland), for the tests that run the program under them, with the X tools that read
+# what they did; none needs its recommends.
+lean=(openbox xfwm4 mutter kwin-x11 kwin-wayland kwin-style-breeze xwayland weston qt6-wayland x11-utils)
 # The screen reader that reads the program in its test, with the buses it talks over.
 packages+=(orca at-spi2-core)
 # The Windows setup program, and the reading of Wine's windows in its test.

@@ -3,11 +3,13 @@
 #include "platform/WindowFrame.h"
 #include "resources/IconPixels.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace lunetra::look {
 
@@ -70,16 +72,54 @@ void SetFixedWindowFlags(QWidget* window) {
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
-void CentreOnScreen(QWidget* window) {
-    // The whole window, frame included, is what stands in the middle of the work area.
-    window->winId();
+namespace {
+
+void CentreByFrame(QWidget* window, const QMargins& frame) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QMargins frame = platform::FrameMargins(window);
     QRect outer = window->geometry().marginsAdded(frame);
     outer.moveCenter(screen->availableGeometry().center());
     window->setGeometry(outer.marginsRemoved(frame));
+}
+
+// Some window managers (KWin) cannot tell a window's frame before it is mapped. By its first
+// exposure they frame it; the window is placed again by that frame before it is first
+// painted, so that a compositing window manager shows it first where it then stands.
+class CentreOnFirstExposure : public QObject {
+public:
+    CentreOnFirstExposure(QWidget* window, const QMargins& assumed)
+        : QObject(window)
+        , m_window(window)
+        , m_assumed(assumed) {
+        window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Expose || !m_window->windowHandle()->isExposed())
+            return false;
+        if (const auto frame = platform::DrawnFrameMargins(m_window); frame && *frame != m_assumed)
+            CentreByFrame(m_window, *frame);
+        m_window->windowHandle()->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QMargins m_assumed;
+};
+
+} // namespace
+
+void CentreOnScreen(QWidget* window) {
+    // The whole window, frame included, is what stands in the middle of the work area.
+    window->winId();
+    const QMargins frame = platform::FrameMargins(window);
+    CentreByFrame(window, frame);
+    if (!window->isVisible())
+        new CentreOnFirstExposure(window, frame);
 }
 
 } // namespace lunetra::look

@@ -1,5 +1,7 @@
 #include "ui/TitleBar.h"
 
+#include "platform/WindowFrame.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -62,7 +64,8 @@ protected:
 } // namespace
 
 void UseOwnTitleBarOnWayland(QWidget* window) {
-    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
+        !platform::CompositorDrawsFrames())
         UseOwnTitleBar(window);
 }
 
