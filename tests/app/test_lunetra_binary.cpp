@@ -40,15 +40,17 @@ QList<qlonglong> Property(const QString& window, const QString& name) {
         "xprop", (window.isEmpty() ? QStringList{"-root"} : QStringList{"-id", window}) << name));
 }
 
+// One number of what xwininfo tells.
+qlonglong Field(const QString& info, const QString& name) {
+    return Numbers(info.section(name, 1, 1).section(u'\n', 0, 0)).value(0);
+}
+
 // The window with its frame, as the window manager placed it.
 QRect FrameOf(const QString& window) {
     const QString info = Run("xwininfo", {"-id", window});
-    const auto field = [&](const QString& name) {
-        return Numbers(info.section(name, 1, 1).section(u'\n', 0, 0)).value(0);
-    };
     const QList<qlonglong> edges = Property(window, "_NET_FRAME_EXTENTS");
-    return QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
-                 field("Height:"))
+    return QRect(Field(info, "Absolute upper-left X:"), Field(info, "Absolute upper-left Y:"),
+                 Field(info, "Width:"), Field(info, "Height:"))
         .marginsAdded(QMargins(edges.value(0), edges.value(2), edges.value(1), edges.value(3)));
 }
 
@@ -57,9 +59,10 @@ QRect FrameOf(const QString& window) {
 class LunetraBinaryTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> home;
+    std::unique_ptr<QTemporaryDir> home, session;
     std::vector<std::unique_ptr<QProcess>> started;
     QProcess windowManager;
+    QString kwinOutput;
 
     QString at(const QString& name) const { return home->filePath(name); }
     // Starts the program with its own folders and a browser that only writes down what it
@@ -99,8 +102,11 @@ class LunetraBinaryTest : public QObject {
         return found.value(0);
     }
     void press(const QString& window, const QString& keys) {
+        // A window manager is asked, as a pager would, rather than passed by.
         if (!window.isEmpty())
-            Run("xdotool", {"windowfocus", window});
+            Run("xdotool",
+                {windowManager.state() == QProcess::Running ? "windowactivate" : "windowfocus",
+                 window});
         QThread::msleep(300);
         Run("xdotool", QStringList{"key", "--clearmodifiers"} + keys.split(u' '));
     }
@@ -109,20 +115,87 @@ class LunetraBinaryTest : public QObject {
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
+    // The windows KWin knows, as a script of its own prints them on KWin's output.
+    QString kwinWindows() {
+        const QString script = session->filePath("windows.js");
+        std::ofstream(script.toStdString())
+            << "workspace.clientList().forEach(function (c) { var f = c.frameGeometry, "
+               "b = c.bufferGeometry; print('window ' + c.caption + ' noBorder=' + c.noBorder + "
+               "' frame=' + [f.x, f.y, f.width, f.height] + ' buffer=' + [b.x, b.y, b.width, "
+               "b.height]); });\n";
+        const QStringList call{"--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting"};
+        Run("dbus-send",
+            call + QStringList{"org.kde.kwin.Scripting.loadScript", "string:" + script});
+        Run("dbus-send", call + QStringList{"org.kde.kwin.Scripting.start"});
+        QTest::qWait(300);
+        kwinOutput += QString::fromLocal8Bit(windowManager.readAll());
+        Run("dbus-send",
+            call + QStringList{"org.kde.kwin.Scripting.unloadScript", "string:" + script});
+        return kwinOutput;
+    }
+    // What weston shows, from its debugging scope.
+    QString westonScene() {
+        QProcess scene;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", at("runtime"));
+        env.insert("WAYLAND_DISPLAY", "lunetra-test");
+        scene.setProcessEnvironment(env);
+        scene.start("weston-debug", {"scene-graph"});
+        scene.waitForFinished(2000);
+        scene.kill();
+        scene.waitForFinished(2000);
+        return QString::fromLocal8Bit(scene.readAllStandardOutput());
+    }
+    // A private runtime folder for the compositor, and the program it starts first, which
+    // tells the session's displays and then waits.
+    QString startWaylandSession() {
+        session = std::make_unique<QTemporaryDir>();
+        QFile::setPermissions(session->path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString reporter = session->filePath("report-displays");
+        std::ofstream(reporter.toStdString())
+            << "#!/bin/sh\nprintf '%s\\n' \"$DISPLAY\" \"$XAUTHORITY\" \"$WAYLAND_DISPLAY\" "
+               ">\"$0.new\"\n"
+               "mv \"$0.new\" \"$(dirname \"$0\")/displays\"\nexec sleep 100000\n";
+        QFile::setPermissions(reporter, QFile::ReadOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", session->path());
+        windowManager.setProcessEnvironment(env);
+        windowManager.setProcessChannelMode(QProcess::MergedChannels);
+        return reporter;
+    }
+
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed");
         QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "run this test under xvfb-run");
-        // Some cases run under a real window manager, named by this variable.
+        // Some cases run under a real window manager, named by this variable; with a desktop
+        // named too, it is the Wayland compositor of that desktop's session, and the cases
+        // talk to its Xwayland as that session's programs do.
         QStringList manager =
             QProcess::splitCommand(qEnvironmentVariable("LUNETRA_WINDOW_MANAGER"));
         if (manager.isEmpty())
             return;
+        const QString desktop = qEnvironmentVariable("LUNETRA_WAYLAND_DESKTOP");
+        if (!desktop.isEmpty())
+            manager << startWaylandSession();
         windowManager.start(manager.takeFirst(), manager);
-        QTRY_VERIFY_WITH_TIMEOUT(!Property({}, "_NET_SUPPORTING_WM_CHECK").isEmpty() &&
-                                     !Property({}, "_NET_WORKAREA").isEmpty(),
-                                 20000);
+        if (!desktop.isEmpty()) {
+            // The session's first program writes where the session's displays are.
+            QFile told(session->filePath("displays"));
+            QTRY_VERIFY_WITH_TIMEOUT(told.exists(), 20000);
+            QVERIFY(told.open(QIODevice::ReadOnly));
+            const QStringList lines = QString::fromLocal8Bit(told.readAll()).split(u'\n');
+            qputenv("DISPLAY", lines.value(0).toLocal8Bit());
+            qputenv("XAUTHORITY", lines.value(1).toLocal8Bit());
+            qputenv("WAYLAND_DISPLAY", session->filePath(lines.value(2)).toLocal8Bit());
+            qputenv("XDG_SESSION_TYPE", "wayland");
+            qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!Property({}, "_NET_SUPPORTING_WM_CHECK").isEmpty(), 20000);
+        // A window manager that keeps a work area sets it once it has looked at the screen.
+        (void)QTest::qWaitFor([] { return !Property({}, "_NET_WORKAREA").isEmpty(); }, 2000);
     }
     void cleanupTestCase() {
         windowManager.kill();
@@ -171,7 +244,12 @@ private slots:
     // of a window activated later too, but not of a second start's notice.
     void aPersonFindsASignGoesBackAndLeavesThroughTheExitWindow() {
         const bool desktop = windowManager.state() == QProcess::Running;
-        const QList<qlonglong> area = Property({}, "_NET_WORKAREA");
+        // The work area, or the whole screen where the window manager keeps none (KWin).
+        QList<qlonglong> area = Property({}, "_NET_WORKAREA");
+        if (area.size() < 4) {
+            const QString screen = Run("xwininfo", {"-root"});
+            area = {0, 0, Field(screen, "Width:"), Field(screen, "Height:")};
+        }
         const QPointF middle =
             QRectF(area.value(0), area.value(1), area.value(2), area.value(3)).center();
         const auto centred = [&](const QString& window) {
@@ -186,6 +264,12 @@ private slots:
         const QString mainWindow = waitForWindow(lunetra, MainTitle);
         QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
         QVERIFY2(centred(mainWindow), qPrintable(Run("xwininfo", {"-id", mainWindow})));
+        if (desktop) {
+            // One title bar, the window manager's: Lunetra asks for a frame and draws none.
+            QVERIFY(Property(mainWindow, "_NET_FRAME_EXTENTS").value(2) >= 15);
+            const QList<qlonglong> motif = Property(mainWindow, "_MOTIF_WM_HINTS");
+            QVERIFY(!(motif.value(0) & 2) || motif.value(2) != 0);
+        }
         const QRect placed = FrameOf(mainWindow);
         // The first start keeps today as the reminder's day and asks nothing.
         QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
@@ -234,20 +318,56 @@ private slots:
         QCOMPARE(lunetra->exitStatus(), QProcess::NormalExit);
         QCOMPARE(lunetra->exitCode(), 0);
         QVERIFY2(!QFile::exists(at("bin/opened")), "a page was opened unasked");
+        // Nor a word on the error output, in a Wayland session either.
+        QCOMPARE(lunetra->readAllStandardError(), QByteArray());
     }
 
-    // On Wayland, here weston without a screen, the compositor places the windows; Lunetra
-    // starts there without a complaint, and ends as asked.
-    void onWaylandItStartsQuietlyAndEndsWhenTerminated() {
-        if (QStandardPaths::findExecutable("weston").isEmpty())
-            QSKIP("weston is not installed");
-        started.emplace_back(std::make_unique<QProcess>())
-            ->start("env", {"XDG_RUNTIME_DIR=" + at("runtime"), "weston",
-                            "--backend=headless-backend.so", "--socket=lunetra-test"});
-        QTRY_VERIFY(QFile::exists(at("runtime/lunetra-test")));
-        QProcess* lunetra =
-            launch({"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=lunetra-test", "DISPLAY"});
-        QTest::qWait(2000);
+    // Native Wayland, when the user asks for it or no X server answers: where the compositor
+    // frames windows (KWin), the window takes that frame, one title bar in all; where it does
+    // not (weston), the window is exactly the design's width with a title bar of its own above
+    // it. Lunetra starts there without a complaint, and ends as asked.
+    void onNativeWaylandTheCompositorsFrameOrItsOwn() {
+        const bool kde = qEnvironmentVariable("LUNETRA_WAYLAND_DESKTOP") == "KDE";
+        if (windowManager.state() == QProcess::Running && !kde)
+            QSKIP("the compositor's frame is checked under KWin, the own bar under weston");
+        const int designWidth = 7485 / 15, designHeight = 5910 / 15; // below the menu bar
+        QProcess* compositor = &windowManager;
+        QStringList variables{"QT_QPA_PLATFORM=wayland"};
+        if (!kde) {
+            if (QStandardPaths::findExecutable("weston").isEmpty())
+                QSKIP("weston is not installed");
+            compositor = started.emplace_back(std::make_unique<QProcess>()).get();
+            compositor->start("env", {"XDG_RUNTIME_DIR=" + at("runtime"), "weston", "--debug",
+                                      "--backend=headless-backend.so", "--socket=lunetra-test"});
+            QTRY_VERIFY(QFile::exists(at("runtime/lunetra-test")));
+            // A Wayland session whose X server is gone: Wayland without being asked for.
+            variables = QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=lunetra-test",
+                                    "DISPLAY=:4321"};
+        }
+        QProcess* lunetra = launch(variables);
+        QRect frame, window;
+        const QRegularExpression toplevel(
+            kde ? "window Lunetra v1.0 noBorder=false frame=(-?\\d+),(-?\\d+),(\\d+),(\\d+) "
+                  "buffer=(-?\\d+),(-?\\d+),(\\d+),(\\d+)"
+                : "top-level window 'Lunetra v1.0'.*\\n\\s*position: \\((-?\\d+), (-?\\d+)\\) -> "
+                  "\\((-?\\d+), (-?\\d+)\\)");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QRegularExpressionMatch found =
+                    toplevel.match(kde ? kwinWindows() : westonScene());
+                const auto n = [&](int i) { return found.captured(i).toInt(); };
+                frame = kde ? QRect(n(1), n(2), n(3), n(4))
+                            : QRect(QPoint(n(1), n(2)), QPoint(n(3) - 1, n(4) - 1));
+                window = kde ? QRect(n(5), n(6), n(7), n(8)) : frame;
+                return found.hasMatch();
+            }(),
+            10000);
+        QCOMPARE(window.width(), designWidth);
+        if (kde) // KWin's bar above the window, nothing of Lunetra's own in it
+            QVERIFY2(frame.height() - window.height() >= 15 && window.height() < designHeight + 30,
+                     qPrintable(kwinWindows()));
+        else // the menu bar and Lunetra's own title bar above the design's client area
+            QVERIFY2(window.height() >= designHeight + 2 * 15, qPrintable(westonScene()));
         QCOMPARE(lunetra->state(), QProcess::Running);
         lunetra->terminate();
         QVERIFY(lunetra->waitForFinished(5000));
