@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -38,6 +39,20 @@ QList<qlonglong> Numbers(const QString& text) {
 QList<qlonglong> Property(const QString& window, const QString& name) {
     return Numbers(Run(
         "xprop", (window.isEmpty() ? QStringList{"-root"} : QStringList{"-id", window}) << name));
+}
+
+// The share of a window's pixels that show exactly this colour, as the screen shows them.
+double Share(const QString& window, QRgb colour) {
+    QProcess import;
+    import.start("import", {"-window", window, "png:-"});
+    import.waitForFinished(10000);
+    const QImage image =
+        QImage::fromData(import.readAllStandardOutput()).convertToFormat(QImage::Format_RGB32);
+    qsizetype found = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            found += QColor(image.pixel(x, y)).rgb() == (colour | 0xff000000);
+    return image.isNull() ? 0 : double(found) / (image.width() * image.height());
 }
 
 // One number of what xwininfo tells.
@@ -271,6 +286,10 @@ private slots:
             QVERIFY(!(motif.value(0) & 2) || motif.value(2) != 0);
         }
         const QRect placed = FrameOf(mainWindow);
+        // As designed, not in the toolkit's own look: the entry panel's colour, and the buttons'
+        // flat grey (the wide one alone is a tenth of the window's pixels).
+        QVERIFY(Share(mainWindow, qRgb(255, 224, 192)) > 0.25);
+        QVERIFY(Share(mainWindow, qRgb(128, 128, 128)) > 0.06);
         // The first start keeps today as the reminder's day and asks nothing.
         QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
         // The one window with the main title that is not the main window itself.

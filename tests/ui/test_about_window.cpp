@@ -3,6 +3,7 @@
 #include "ui/frmAbout.h"
 #include "ui/modHelp.h"
 
+#include <QPushButton>
 #include <QTest>
 
 using namespace lunetra;
@@ -40,6 +41,7 @@ private slots:
                  {"Label5", Link, "Click here for more details"},
                  {"cmdOK", Button, "OK"}});
             about.show();
+            QVERIFY(about.findChild<QPushButton*>("cmdOK")->isDefault()); // marked as such
             if (QWidget* clicked = about.findChild<QWidget*>(control)) {
                 for (int click = 0; click < 2 && about.isVisible(); ++click)
                     QTest::mouseClick(clicked, Qt::LeftButton);

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -74,6 +75,7 @@ private slots:
         QMessageBox laidOut(QMessageBox::Information, "Lunetra", "Text");
         QWidget placed;
         placed.setFixedSize(200, 100);
+        placed.setWindowTitle("Lunetra");
         (new QWidget(&placed))->setGeometry(0, 0, 10, 10);
         for (QWidget* window : {static_cast<QWidget*>(&laidOut), &placed}) {
             window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -87,6 +89,15 @@ private slots:
                 QVERIFY(shown == bar || !shown->isVisible() || shown->y() >= bar->height());
             const auto boxes = bar->findChildren<QAbstractButton*>();
             QCOMPARE(boxes.size(), 1);
+            QVERIFY(!boxes.first()->icon().isNull());
+            // The caption is drawn in the middle of the bar, in the bar's text colour.
+            const QImage drawn = bar->grab().toImage();
+            const QColor ink = bar->palette().color(QPalette::WindowText);
+            bool written = false;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = drawn.width() / 3; x < drawn.width() * 2 / 3; ++x)
+                    written |= drawn.pixelColor(x, y) == ink;
+            QVERIFY(written);
             boxes.first()->click();
             QVERIFY(!window->isVisible());
         }
