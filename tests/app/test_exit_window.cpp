@@ -81,6 +81,7 @@ private slots:
                                          {"Label3", Qt::white, {}, true},
                                          {"lblGoToHome", QColor(255, 255, 0), {}, true},
                                          {"Check1", QColor(0, 0, 192), {}, true},
+                                         {"Check1", Qt::white, {7, 18}}, // inside the box
                                          {"txtName", Qt::white},
                                          {"txtName", Qt::black, {}, true}});
         }
