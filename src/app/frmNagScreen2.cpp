@@ -3,14 +3,13 @@
 #include "app/Draws.h"
 #include "config/Sites.h"
 #include "outreach/modTellAFriend.h"
-#include "platform/TopWindow.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
-#include "ui/TitleBar.h"
 #include "ui/TypedCharacter.h"
+#include "ui/WindowSetUp.h"
 #include "ui/modHelp.h"
 
 #include <QAccessibleWidget>
@@ -118,7 +117,6 @@ frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplic
     Q_UNUSED(described);
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
-    look::SetFixedWindowFlags(this);
     setWindowModality(Qt::NonModal);
     setFixedSize(look::TwipsSize(ClientWidth, ClientHeight));
     setFont(look::Font(8.25));
@@ -135,8 +133,6 @@ frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplic
     // The placeholders stay in view until the user goes into the form.
     m_cmdClose->setFocus();
     Form_Load();
-    UseOwnTitleBarOnWayland(this);
-    look::CentreOnScreen(this);
 }
 
 frmNagScreen2::~frmNagScreen2() {
@@ -249,7 +245,8 @@ void frmNagScreen2::Form_Load() {
     m_label2->setText(FromView(Appeals.at(std::size_t(appeal))));
     // Read out with the window when it opens, as a sighted user reads it first.
     setAccessibleDescription(m_label2->text());
-    platform::KeepOnTopWithoutActivating(this);
+    // Kept above all other windows for its whole life, with the rest of its frame and place.
+    SetUpFrame(this, WindowKind::Window, Stacking::AboveWithoutActivating);
 }
 
 void frmNagScreen2::Check1_Click() {

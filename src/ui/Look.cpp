@@ -67,11 +67,6 @@ QIcon AppIcon(int largest) {
     return icon;
 }
 
-void SetFixedWindowFlags(QWidget* window) {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-}
-
 namespace {
 
 void CentreByFrame(QWidget* window, const QMargins& frame) {

@@ -39,8 +39,8 @@ void SetTextColour(QWidget* widget, const QColor& text);
 // compiled in: no image file is read for it.
 QIcon AppIcon(int largest = 256);
 
-// A window of fixed size with a close box but neither a minimise nor a maximise button.
-void SetFixedWindowFlags(QWidget* window);
+// Puts the window, frame included, in the middle of the work area; where the frame is known
+// only once the window is on the screen, again then, before it is first drawn.
 void CentreOnScreen(QWidget* window);
 
 } // namespace lunetra::look

@@ -1,6 +1,6 @@
 #include "ui/MessageBox.h"
 
-#include "ui/TitleBar.h"
+#include "ui/WindowSetUp.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,9 +19,7 @@ QMessageBox* MakeMessageBox(const QString& text, MessageIcon icon, MessageButton
     box->setWindowModality(Qt::ApplicationModal); // sets the window flags anew
     // A box of no window of ours (the notice of a second start, the question asked before
     // the first window) must not open under a window kept on top, where no one would see it.
-    if (owner == nullptr)
-        box->setWindowFlag(Qt::WindowStaysOnTopHint);
-    UseOwnTitleBarOnWayland(box);
+    SetUpFrame(box, WindowKind::Dialog, owner == nullptr ? Stacking::Above : Stacking::Normal);
     if (buttons == MessageButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes); // Escape and the close box answer No

@@ -2,7 +2,7 @@
 
 #include "ui/Look.h"
 #include "ui/Services.h"
-#include "ui/TitleBar.h"
+#include "ui/WindowSetUp.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -15,10 +15,8 @@ WorkingWindow::WorkingWindow(Services& services, const QString& name)
     : m_services(services) {
     setObjectName(name);
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
-    look::SetFixedWindowFlags(this);
     look::UseFixedColours(this);
     setFont(look::Font(8.25));
-    UseOwnTitleBarOnWayland(this);
 }
 
 QWidget* WorkingWindow::createClient(int widthTwips, int heightTwips) {
@@ -36,7 +34,7 @@ void WorkingWindow::finishLayout(QPushButton* exitButton) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The final size now, not at the first show, so that the real window is centred.
     layout()->activate();
-    look::CentreOnScreen(this);
+    SetUpFrame(this, WindowKind::Window);
 }
 
 void WorkingWindow::keyPressEvent(QKeyEvent* event) {

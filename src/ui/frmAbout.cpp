@@ -6,7 +6,7 @@
 #include "ui/RunStep.h"
 #include "ui/SharedParts.h"
 #include "ui/Text.h"
-#include "ui/TitleBar.h"
+#include "ui/WindowSetUp.h"
 #include "ui/modHelp.h"
 
 #include <QFrame>
@@ -53,8 +53,7 @@ int PlaceLink(QLabel* link, int left, int top, int room) {
 } // namespace
 
 frmAbout::frmAbout(Services& services)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(nullptr)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Lunetra v1.0"));
@@ -132,7 +131,7 @@ void frmAbout::createControls() {
 
     y += m_cmdOK->height() + look::Twips(Margin) / 2;
     setFixedSize(look::Twips(WindowWidth), y);
-    UseOwnTitleBarOnWayland(this);
+    SetUpFrame(this, WindowKind::Dialog);
 }
 
 void frmAbout::showModal() {

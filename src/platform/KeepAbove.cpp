@@ -1,4 +1,4 @@
-#include "platform/TopWindow.h"
+#include "platform/KeepAbove.h"
 
 #include <QWidget>
 
@@ -10,7 +10,7 @@
 
 namespace lunetra::platform {
 
-void KeepOnTopWithoutActivating(QWidget* window) {
+void KeepAboveWithoutActivating(QWidget* window) {
     if (window == nullptr)
         return;
 
