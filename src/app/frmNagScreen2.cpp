@@ -1,6 +1,7 @@
 #include "app/frmNagScreen2.h"
 
 #include "app/Draws.h"
+#include "config/Product.h"
 #include "config/Sites.h"
 #include "outreach/modTellAFriend.h"
 #include "platform/TopWindow.h"
@@ -117,7 +118,7 @@ frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplic
     static const bool described = (QAccessible::installFactory(AccessibleExitWindow), true);
     Q_UNUSED(described);
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    setWindowTitle(FromView(product::WindowTitle));
     look::SetFixedWindowFlags(this);
     setWindowModality(Qt::NonModal);
     setFixedSize(look::TwipsSize(ClientWidth, ClientHeight));
@@ -163,7 +164,7 @@ void frmNagScreen2::createHeading() {
         break;
     }
 
-    controls::AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Lunetra v1.0"),
+    controls::AddLabel(this, QStringLiteral("Label1"), FromView(product::WindowTitle),
                        {1080, 240, 3705, 435}, look::Font(16, true), Navy);
     m_label2 = controls::AddLabel(this, QStringLiteral("Label2"), QString(), {120, 840, 6975, 1095},
                                   look::Font(9, true), Qt::black);

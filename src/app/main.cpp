@@ -1,7 +1,7 @@
 #include "app/AfterFirstPaint.h"
 #include "app/Lifecycle.h"
 #include "app/ProductionServices.h"
-#include "config/AppId.h"
+#include "config/Product.h"
 #include "platform/Process.h"
 #include "ui/Look.h"
 #include "ui/Style.h"
@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     // nine tenths of its bytes, would hold up the main window's first paint: they follow it.
     QApplication::setWindowIcon(lunetra::look::AppIcon(64));
     // Lets the desktop match Lunetra's windows to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::sites::AppId));
+    QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::product::AppId));
     // Closing a working window brings up the exit window; only that one ends Lunetra.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,6 @@
 #include "ui/frmAbout.h"
 
+#include "config/Product.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
@@ -57,7 +58,7 @@ frmAbout::frmAbout(Services& services)
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    setWindowTitle(FromView(product::WindowTitle));
     setWindowIcon(look::AppIcon());
     setFont(look::Font(8.25));
     look::Paint(this, look::Background);
@@ -76,7 +77,7 @@ void frmAbout::createControls() {
     picIcon->setGeometry(left, y, IconSize, IconSize);
 
     QLabel* title =
-        controls::AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Lunetra v1.0"),
+        controls::AddLabel(this, QStringLiteral("Label2"), FromView(product::WindowTitle),
                            look::Font(9.75, true), look::Purple);
     title->adjustSize();
     title->move(left + IconSize + look::Twips(IconGap), y + (IconSize - title->height()) / 2);
