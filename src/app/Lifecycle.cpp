@@ -1,7 +1,7 @@
 #include "app/Lifecycle.h"
 
-#include "app/Draws.h"
 #include "app/frmNagScreen2.h"
+#include "core/RandomChoices.h"
 #include "ui/ClickableLabel.h"
 #include "ui/RunStep.h"
 #include "ui/Services.h"
@@ -109,14 +109,14 @@ std::unique_ptr<frmMain> StartUp(Services& services, ExitWindowHost& exitWindow,
 }
 
 void CoBrand_Randomize(Services& services, frmMain& mainWindow) {
-    switch (draws::OfferFor(draws::OfferDraw(services.nextRandom()))) {
-    case draws::FrontOffer::FullBrand:
+    switch (choices::OfferFor(choices::OfferDraw(services.nextRandom()))) {
+    case choices::FrontOffer::FullBrand:
         mainWindow.fullBrandLabel()->raise();
         break;
-    case draws::FrontOffer::Cobrand:
+    case choices::FrontOffer::Cobrand:
         mainWindow.cobrandLabel()->raise();
         break;
-    case draws::FrontOffer::AsDesigned:
+    case choices::FrontOffer::AsDesigned:
         break;
     }
 }

@@ -1,8 +1,8 @@
 #include "app/frmNagScreen2.h"
 
-#include "app/Draws.h"
 #include "config/Product.h"
 #include "config/Sites.h"
+#include "core/RandomChoices.h"
 #include "outreach/modTellAFriend.h"
 #include "platform/TopWindow.h"
 #include "ui/ClickableLabel.h"
@@ -246,7 +246,7 @@ void frmNagScreen2::setTabOrder() {
 
 void frmNagScreen2::Form_Load() {
     m_services.seedRandom();
-    const int appeal = draws::AppealIndex(m_services.nextRandom());
+    const int appeal = choices::AppealIndex(m_services.nextRandom());
     m_label2->setText(FromView(Appeals.at(std::size_t(appeal))));
     // Read out with the window when it opens, as a sighted user reads it first.
     setAccessibleDescription(m_label2->text());

@@ -1,10 +1,10 @@
 #include "ui/frmMain.h"
 
+#include "core/EntryRules.h"
 #include "sign/SignReadings.h"
 #include "sign/modPlanetSign.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
-#include "ui/EntryRules.h"
 #include "ui/Look.h"
 #include "ui/Menus.h"
 #include "ui/RunStep.h"

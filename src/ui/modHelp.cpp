@@ -1,6 +1,6 @@
 #include "ui/modHelp.h"
 
-#include "ui/ReminderRule.h"
+#include "core/ReminderRule.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
 
@@ -14,6 +14,7 @@ void OpenWebPage(Services& services, const std::string& address) {
 
 void PromptForUpdate(Services& services) {
     const std::chrono::year_month_day today = services.today();
+    using namespace reminder;
     switch (NextReminderStep(services.readSetting(ReminderKey), std::chrono::sys_days(today))) {
     case ReminderStep::StoreToday:
         services.writeSetting(ReminderKey, FormatDay(today));

@@ -1,5 +1,4 @@
 #include "support/FakeServices.h"
-#include "ui/ReminderRule.h"
 #include "ui/modHelp.h"
 
 #include <gtest/gtest.h>
