@@ -258,11 +258,11 @@ void frmNagScreen2::Check1_Click() {
     if (!m_check1->isChecked())
         return;
     m_check1->setChecked(false);
-    modHelp::OpenWebPage(m_services, modHelp::MakerHomePage());
+    modHelp::OpenWebPage(m_services, web::Page::MakerHome);
 }
 
 void frmNagScreen2::lblGoToHome_Click() {
-    modHelp::OpenWebPage(m_services, modHelp::MakerSoftwarePage());
+    modHelp::OpenWebPage(m_services, web::Page::MakerSoftware);
 }
 
 void frmNagScreen2::cmdClose_Click() {

@@ -91,7 +91,7 @@ void frmAbout::createControls() {
     const QFont linkFont = look::Font(8.25, true, true);
     m_lblHomePage = controls::AddLink(this, QStringLiteral("lblHomePage"),
                                       QStringLiteral("Click here to visit ") +
-                                          FromView(modHelp::MakerHomePage()),
+                                          FromView(web::Address(web::Page::MakerHome)),
                                       linkFont, LinkColour);
     y = PlaceLink(m_lblHomePage, left, y, width);
     y += look::Twips(SectionGap);
@@ -147,11 +147,11 @@ void frmAbout::cmdOK_Click() {
 }
 
 void frmAbout::lblHomePage_Click() {
-    RunStep([&] { modHelp::OpenWebPage(m_services, modHelp::MakerHomePage()); });
+    RunStep([&] { modHelp::OpenWebPage(m_services, web::Page::MakerHome); });
 }
 
 void frmAbout::Label5_Click() {
-    modHelp::OpenWebPage(m_services, modHelp::FullBrandingPage());
+    modHelp::OpenWebPage(m_services, web::Page::FullBranding);
 }
 
 AboutWindow::AboutWindow(Services& services)

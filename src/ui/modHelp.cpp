@@ -12,6 +12,10 @@ void OpenWebPage(Services& services, const std::string& address) {
     services.openWebPage(address);
 }
 
+void OpenWebPage(Services& services, web::Page page) {
+    OpenWebPage(services, web::Address(page));
+}
+
 void PromptForUpdate(Services& services) {
     const std::chrono::year_month_day today = services.today();
     using namespace reminder;
@@ -29,7 +33,7 @@ void PromptForUpdate(Services& services) {
         FromView(UpdateQuestion), MessageIcon::Information, MessageButtons::YesNo);
     services.writeSetting(ReminderKey, FormatDay(today));
     if (answer == MessageAnswer::Yes)
-        OpenWebPage(services, ProductDownloadPage());
+        OpenWebPage(services, web::Page::ProductDownload);
 }
 
 } // namespace lunetra::modHelp

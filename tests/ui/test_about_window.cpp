@@ -1,7 +1,7 @@
 #include "support/AccessibleControls.h"
+#include "support/Addresses.h"
 #include "support/FakeServices.h"
 #include "ui/frmAbout.h"
-#include "ui/modHelp.h"
 
 #include <QTest>
 
@@ -16,9 +16,11 @@ private slots:
     // Enter and Escape close it.
     void textsLinksAndKeys() {
         using enum QAccessible::Role;
+        using namespace test::design;
+        const std::string home = OnConfiguredHosts(MakerHomePage);
         const std::pair<const char*, std::string> rows[] = {
-            {"lblHomePage", modHelp::MakerHomePage()},
-            {"Label5", modHelp::FullBrandingPage()},
+            {"lblHomePage", home},
+            {"Label5", OnConfiguredHosts(FullBrandingPage)},
             {"cmdOK", ""},
             {"Return", ""},
             {"Escape", ""}};
@@ -32,8 +34,7 @@ private slots:
                   "Lunetra finds your Ixion sign. Ixion gives more insight about one's mental "
                   "attitude, strength, plans, aspirations and transformations. This brings "
                   "purpose into your life. This shows our capability of doing things."},
-                 {"lblHomePage", Link,
-                  "Click here to visit " + QString::fromStdString(modHelp::MakerHomePage())},
+                 {"lblHomePage", Link, "Click here to visit " + QString::fromStdString(home)},
                  {"Label6", StaticText,
                   "Home Business Opportunity. Start your own Internet business and make "
                   "money online. Get this software fully branded for your website."},
