@@ -14,7 +14,7 @@
 #include "ui/TypedCharacter.h"
 #include "ui/modHelp.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -95,14 +95,6 @@ protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
-// Qt gives a plain top-level widget the role of a client area, which a screen reader does not
-// take for a window, so it would say nothing of the form inside: this is a window like the others.
-QAccessibleInterface* AccessibleExitWindow(const QString& className, QObject* object) {
-    if (className != QLatin1String(frmNagScreen2::staticMetaObject.className()))
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
-
 bool IsWithinWindowFocusMove(const QFocusEvent& event) {
     // A context menu takes the focus only for a moment, and another window (a message box)
     // takes the activation: neither is the user moving between the form's fields.
@@ -115,8 +107,6 @@ bool IsWithinWindowFocusMove(const QFocusEvent& event) {
 frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplication)
     : m_services(services)
     , m_endApplication(std::move(endApplication)) {
-    static const bool described = (QAccessible::installFactory(AccessibleExitWindow), true);
-    Q_UNUSED(described);
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(FromView(product::WindowTitle));
     look::SetFixedWindowFlags(this);

@@ -4,6 +4,7 @@
 #include "config/Product.h"
 #include "platform/Process.h"
 #include "ui/Look.h"
+#include "ui/ScreenReader.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
 #include "ui/frmMain.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     displayCheck.reset();
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(new lunetra::Style);
+    lunetra::DescribeWidgetsToScreenReaders();
     // On X11 every size of the icon goes to the display with each window, and the largest two,
     // nine tenths of its bytes, would hold up the main window's first paint: they follow it.
     QApplication::setWindowIcon(lunetra::look::AppIcon(64));

@@ -4,6 +4,7 @@
 #include "support/Addresses.h"
 #include "support/Colours.h"
 #include "support/FakeServices.h"
+#include "ui/ScreenReader.h"
 #include "ui/Style.h"
 
 #include <QApplication>
@@ -40,7 +41,10 @@ class ExitWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new Style); }
+    void initTestCase() {
+        QApplication::setStyle(new Style);
+        DescribeWidgetsToScreenReaders();
+    }
     // A fresh record and window; the window of the test before goes (it asks nothing of the
     // services while it is torn down).
     void init() {

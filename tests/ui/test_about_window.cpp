@@ -1,6 +1,7 @@
 #include "support/AccessibleControls.h"
 #include "support/Addresses.h"
 #include "support/FakeServices.h"
+#include "ui/ScreenReader.h"
 #include "ui/frmAbout.h"
 
 #include <QTest>
@@ -11,6 +12,7 @@ class AboutWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { DescribeWidgetsToScreenReaders(); }
     // Its texts word for word, as a screen reader says them. Each link, clicked twice and then
     // followed as a screen reader does, opens its page each time and leaves the window open; OK,
     // Enter and Escape close it.

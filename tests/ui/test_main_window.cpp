@@ -2,6 +2,7 @@
 #include "support/Colours.h"
 #include "support/FakeServices.h"
 #include "ui/Look.h"
+#include "ui/ScreenReader.h"
 #include "ui/Style.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
@@ -52,7 +53,10 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new Style); }
+    void initTestCase() {
+        QApplication::setStyle(new Style);
+        DescribeWidgetsToScreenReaders();
+    }
     void init() { // also between the cases of one test
         cleanup();
         services = std::make_unique<test::FakeServices>();
