@@ -27,7 +27,7 @@ QFrame* AddPanel(QWidget* parent, const QString& name, const QRect& twips, const
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::NoFrame);
     panel->setGeometry(Place(twips));
-    look::Paint(panel, colour);
+    look::SetColours(panel, colour);
     return panel;
 }
 

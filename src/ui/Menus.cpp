@@ -1,7 +1,7 @@
 #include "ui/Menus.h"
 
 #include "ui/ClickableLabel.h"
-#include "ui/RunStep.h"
+#include "ui/RunIgnoringErrors.h"
 #include "ui/frmAbout.h"
 #include "ui/modHelp.h"
 
@@ -19,7 +19,7 @@ QAction* AddEntry(QWidget* menu, const QString& name, const QString& caption,
     auto* entry = new QAction(caption, menu);
     entry->setObjectName(name);
     QObject::connect(entry, &QAction::triggered, menu,
-                     [action = std::move(action)] { RunStep(action); });
+                     [action = std::move(action)] { RunIgnoringErrors(action); });
     menu->addAction(entry);
     return entry;
 }
@@ -72,7 +72,7 @@ void ConnectLinkLabels(Services& services, ClickableLabel* banner, ClickableLabe
                        ClickableLabel* fullBrand) {
     auto connectLink = [&services](ClickableLabel* label, web::Page page) {
         QObject::connect(label, &ClickableLabel::clicked, label,
-                         [&services, page] { RunStep(Opens(services, page)); });
+                         [&services, page] { RunIgnoringErrors(Opens(services, page)); });
     };
     connectLink(banner, web::Page::MakerHome);
     connectLink(cobrand, web::Page::CoBranding);

@@ -27,7 +27,7 @@ QWidget* WorkingWindow::createClient(int widthTwips, int heightTwips) {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(look::TwipsSize(widthTwips, heightTwips));
-    look::Paint(client, look::Background);
+    look::SetColours(client, look::Background);
     setCentralWidget(client);
     return client;
 }

@@ -4,7 +4,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
-#include "ui/RunStep.h"
+#include "ui/RunIgnoringErrors.h"
 #include "ui/SharedParts.h"
 #include "ui/Text.h"
 #include "ui/TitleBar.h"
@@ -61,7 +61,7 @@ frmAbout::frmAbout(Services& services)
     setWindowTitle(FromView(product::WindowTitle));
     setWindowIcon(look::AppIcon());
     setFont(look::Font(8.25));
-    look::Paint(this, look::Background);
+    look::SetColours(this, look::Background);
     setWindowModality(Qt::ApplicationModal);
     createControls();
 }
@@ -147,7 +147,7 @@ void frmAbout::cmdOK_Click() {
 }
 
 void frmAbout::lblHomePage_Click() {
-    RunStep([&] { modHelp::OpenWebPage(m_services, web::Page::MakerHome); });
+    RunIgnoringErrors([&] { modHelp::OpenWebPage(m_services, web::Page::MakerHome); });
 }
 
 void frmAbout::Label5_Click() {
