@@ -5,13 +5,7 @@
 #   test_build_qt_windows.sh SCRIPT TOOLCHAIN CMAKE
 set -u
 script=$1 toolchain=$2 cmake=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/support.sh"
 
 mkdir -p "$work/bin" "$work/tmp"
 export FAKE_VERSION="6.4.2~bpo12+1" LOG="$work/log" TMPDIR="$work/tmp" PATH="$work/bin:$PATH"
@@ -73,5 +67,4 @@ printf 'include(%s)\nmessage("${LUNETRA_QT_WINDOWS}")\n' "$toolchain" >"$work/fi
     [ "$("$cmake" -P "$work/find.cmake" 2>&1)" = "$folder" ] ||
     fail "script and toolchain differ: $folder, $("$cmake" -P "$work/find.cmake" 2>&1)"
 
-[ $failures = 0 ] && echo "build-qt-windows.sh passed."
-exit $failures
+finish "build-qt-windows.sh"

@@ -4,13 +4,7 @@
 # and one that fails after it has is not.
 set -u
 wrapper=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/support.sh"
 
 # Each run of the fake Wine counts itself and does what $work/run-N says for its number N.
 cat >"$work/wine" <<'FAKE'
@@ -60,5 +54,4 @@ for said in 'echo reading' 'echo reading >&2'; do
         fail "a failure after '$said' was run again: status $status, $(runs) runs"
 done
 
-[ $failures = 0 ] && echo "The Wine wrapper passed."
-exit $failures
+finish "The Wine wrapper"
