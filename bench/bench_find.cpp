@@ -1,6 +1,7 @@
 // The find action as a person meets it: from cmdNext_Click to the result window painted, then
 // Back, many times in one process on a real display. Prints the median and the 95th percentile.
 #include "support/FakeServices.h"
+#include "ui/ScreenReader.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 
@@ -33,6 +34,7 @@ protected:
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    lunetra::DescribeWidgetsToScreenReaders();
     lunetra::test::FakeServices services;
     lunetra::frmMain window(services);
     window.show();

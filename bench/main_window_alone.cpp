@@ -4,6 +4,7 @@
 // it against the window of text is what the toolkit costs to show the window as designed.
 #include "support/FakeServices.h"
 #include "ui/Look.h"
+#include "ui/ScreenReader.h"
 #include "ui/Style.h"
 #include "ui/frmMain.h"
 
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(new lunetra::Style);
+    lunetra::DescribeWidgetsToScreenReaders();
     QApplication::setWindowIcon(lunetra::look::AppIcon());
     lunetra::test::FakeServices services;
     lunetra::frmMain window(services);

@@ -24,22 +24,12 @@ if(LUNETRA_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${LUNETRA_WINE})
 endif()
 
-# Qt for Windows, where scripts/build-qt-windows.sh builds it: LUNETRA_QT_WINDOWS, or the user's
-# cache folder, named by the version of the host's Qt tools, which must be the same.
+# Qt for Windows, where scripts/build-qt-windows.sh builds it: the script names the folder
+# (LUNETRA_QT_WINDOWS, or the user's cache folder named by the version of the host's Qt tools,
+# which must be the same), so both always look in the same place.
 if(NOT LUNETRA_QT_WINDOWS)
-    if(DEFINED ENV{LUNETRA_QT_WINDOWS})
-        set(LUNETRA_QT_WINDOWS $ENV{LUNETRA_QT_WINDOWS})
-    else()
-        execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev-tools
-                        OUTPUT_VARIABLE _qt_version ERROR_QUIET)
-        string(REGEX REPLACE "[+~-].*" "" _qt_version "${_qt_version}")
-        if(DEFINED ENV{XDG_CACHE_HOME})
-            set(_cache $ENV{XDG_CACHE_HOME})
-        else()
-            set(_cache $ENV{HOME}/.cache)
-        endif()
-        set(LUNETRA_QT_WINDOWS ${_cache}/lunetra/qt-${_qt_version}-mingw-w64)
-    endif()
+    execute_process(COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/build-qt-windows.sh --folder
+                    OUTPUT_VARIABLE LUNETRA_QT_WINDOWS OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 endif()
 if(EXISTS ${LUNETRA_QT_WINDOWS}/lib/cmake/Qt6)
     list(APPEND CMAKE_FIND_ROOT_PATH ${LUNETRA_QT_WINDOWS})

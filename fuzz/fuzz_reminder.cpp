@@ -1,9 +1,9 @@
 // The update reminder on any stored text and any today: reading never throws, only a day in
 // the stored form counts as a day, and an unreadable value neither asks nor stores.
 #include "FuzzSupport.h"
-#include "ui/ReminderRule.h"
+#include "core/ReminderRule.h"
 
-using namespace lunetra::modHelp;
+using namespace lunetra::reminder;
 using namespace std::chrono;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

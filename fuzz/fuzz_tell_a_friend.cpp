@@ -2,11 +2,13 @@
 // prefix and each value trimmed and unencoded, in the form's order, and is the one kept; a
 // refusal keeps the address before it. Which checks refuse, in which order, is test_outreach's.
 #include "FuzzSupport.h"
+#include "core/WebAddresses.h"
 #include "outreach/modTellAFriend.h"
 
 #include <string>
 #include <variant>
 
+using namespace lunetra;
 using namespace lunetra::modTellAFriend;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -22,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     FUZZ_CHECK(KeptAddress() == (accepted ? accepted->address : before));
     if (accepted)
-        FUZZ_CHECK(accepted->address == ReferAFriendPage() + "?taf1=" + trimmed(f[0]) +
-                                            "&taf2=" + trimmed(f[1]) + "&taf3=" + trimmed(f[2]) +
-                                            "&taf4=" + trimmed(f[3]) + "&taf5=" + trimmed(f[4]) +
-                                            "&taf6=" + ProductHomePage());
+        FUZZ_CHECK(accepted->address ==
+                   web::Address(web::Page::ReferAFriend) + "?taf1=" + trimmed(f[0]) + "&taf2=" +
+                       trimmed(f[1]) + "&taf3=" + trimmed(f[2]) + "&taf4=" + trimmed(f[3]) +
+                       "&taf5=" + trimmed(f[4]) + "&taf6=" + web::Address(web::Page::ProductHome));
     return 0;
 }

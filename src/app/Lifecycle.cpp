@@ -1,9 +1,9 @@
 #include "app/Lifecycle.h"
 
-#include "app/Draws.h"
 #include "app/frmNagScreen2.h"
+#include "core/RandomChoices.h"
 #include "ui/ClickableLabel.h"
-#include "ui/RunStep.h"
+#include "ui/RunIgnoringErrors.h"
 #include "ui/Services.h"
 #include "ui/frmMain.h"
 #include "ui/modHelp.h"
@@ -27,7 +27,7 @@ void EndApplication(Services& services) {
             if (widget->isWindow())
                 windows << widget;
         for (const QPointer<QWidget>& window : windows)
-            RunStep([&] {
+            RunIgnoringErrors([&] {
                 if (window)
                     window->close();
             });
@@ -83,17 +83,17 @@ void ExitWindowHost::apply() {
 std::unique_ptr<frmMain> StartUp(Services& services, ExitWindowHost& exitWindow,
                                  bool firstInstance) {
     if (!firstInstance) {
-        RunStep([&] {
+        RunIgnoringErrors([&] {
             services.showMessage(QStringLiteral("Application is already running"),
                                  MessageIcon::Information);
         });
         EndApplication(services);
         return nullptr;
     }
-    RunStep([&] { services.seedRandom(); });
-    RunStep([&] { modHelp::PromptForUpdate(services); });
+    RunIgnoringErrors([&] { services.seedRandom(); });
+    RunIgnoringErrors([&] { modHelp::PromptForUpdate(services); });
     std::unique_ptr<frmMain> mainWindow;
-    RunStep([&] {
+    RunIgnoringErrors([&] {
         mainWindow = std::make_unique<frmMain>(services);
         QObject::connect(mainWindow.get(), &WorkingWindow::leaving, mainWindow.get(),
                          [&exitWindow] { exitWindow.show(); });
@@ -101,7 +101,7 @@ std::unique_ptr<frmMain> StartUp(Services& services, ExitWindowHost& exitWindow,
                          [&exitWindow] { exitWindow.hide(); });
         mainWindow->show();
     });
-    RunStep([&] {
+    RunIgnoringErrors([&] {
         if (mainWindow)
             CoBrand_Randomize(services, *mainWindow);
     });
@@ -109,14 +109,14 @@ std::unique_ptr<frmMain> StartUp(Services& services, ExitWindowHost& exitWindow,
 }
 
 void CoBrand_Randomize(Services& services, frmMain& mainWindow) {
-    switch (draws::OfferFor(draws::OfferDraw(services.nextRandom()))) {
-    case draws::FrontOffer::FullBrand:
+    switch (choices::OfferFor(choices::OfferDraw(services.nextRandom()))) {
+    case choices::FrontOffer::FullBrand:
         mainWindow.fullBrandLabel()->raise();
         break;
-    case draws::FrontOffer::Cobrand:
+    case choices::FrontOffer::Cobrand:
         mainWindow.cobrandLabel()->raise();
         break;
-    case draws::FrontOffer::AsDesigned:
+    case choices::FrontOffer::AsDesigned:
         break;
     }
 }

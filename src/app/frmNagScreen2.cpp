@@ -1,7 +1,8 @@
 #include "app/frmNagScreen2.h"
 
-#include "app/Draws.h"
+#include "config/Product.h"
 #include "config/Sites.h"
+#include "core/RandomChoices.h"
 #include "outreach/modTellAFriend.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
@@ -12,7 +13,7 @@
 #include "ui/WindowSetUp.h"
 #include "ui/modHelp.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -93,14 +94,6 @@ protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
-// Qt gives a plain top-level widget the role of a client area, which a screen reader does not
-// take for a window, so it would say nothing of the form inside: this is a window like the others.
-QAccessibleInterface* AccessibleExitWindow(const QString& className, QObject* object) {
-    if (className != QLatin1String(frmNagScreen2::staticMetaObject.className()))
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
-
 bool IsWithinWindowFocusMove(const QFocusEvent& event) {
     // A context menu takes the focus only for a moment, and another window (a message box)
     // takes the activation: neither is the user moving between the form's fields.
@@ -113,10 +106,8 @@ bool IsWithinWindowFocusMove(const QFocusEvent& event) {
 frmNagScreen2::frmNagScreen2(Services& services, std::function<void()> endApplication)
     : m_services(services)
     , m_endApplication(std::move(endApplication)) {
-    static const bool described = (QAccessible::installFactory(AccessibleExitWindow), true);
-    Q_UNUSED(described);
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    setWindowTitle(FromView(product::WindowTitle));
     setWindowModality(Qt::NonModal);
     setFixedSize(look::TwipsSize(ClientWidth, ClientHeight));
     setFont(look::Font(8.25));
@@ -159,7 +150,7 @@ void frmNagScreen2::createHeading() {
         break;
     }
 
-    controls::AddLabel(this, QStringLiteral("Label1"), QStringLiteral("Lunetra v1.0"),
+    controls::AddLabel(this, QStringLiteral("Label1"), FromView(product::WindowTitle),
                        {1080, 240, 3705, 435}, look::Font(16, true), Navy);
     m_label2 = controls::AddLabel(this, QStringLiteral("Label2"), QString(), {120, 840, 6975, 1095},
                                   look::Font(9, true), Qt::black);
@@ -241,7 +232,7 @@ void frmNagScreen2::setTabOrder() {
 
 void frmNagScreen2::Form_Load() {
     m_services.seedRandom();
-    const int appeal = draws::AppealIndex(m_services.nextRandom());
+    const int appeal = choices::AppealIndex(m_services.nextRandom());
     m_label2->setText(FromView(Appeals.at(std::size_t(appeal))));
     // Read out with the window when it opens, as a sighted user reads it first.
     setAccessibleDescription(m_label2->text());
@@ -254,11 +245,11 @@ void frmNagScreen2::Check1_Click() {
     if (!m_check1->isChecked())
         return;
     m_check1->setChecked(false);
-    modHelp::OpenWebPage(m_services, modHelp::MakerHomePage());
+    modHelp::OpenWebPage(m_services, web::Page::MakerHome);
 }
 
 void frmNagScreen2::lblGoToHome_Click() {
-    modHelp::OpenWebPage(m_services, modHelp::MakerSoftwarePage());
+    modHelp::OpenWebPage(m_services, web::Page::MakerSoftware);
 }
 
 void frmNagScreen2::cmdClose_Click() {

@@ -1,9 +1,10 @@
 #include "app/AfterFirstPaint.h"
 #include "app/Lifecycle.h"
 #include "app/ProductionServices.h"
-#include "config/AppId.h"
+#include "config/Product.h"
 #include "platform/Process.h"
 #include "ui/Look.h"
+#include "ui/ScreenReader.h"
 #include "ui/Style.h"
 #include "ui/Text.h"
 #include "ui/frmMain.h"
@@ -40,11 +41,12 @@ int main(int argc, char* argv[]) {
     displayCheck.reset();
     // The colours of the windows hold in this style on every platform.
     QApplication::setStyle(new lunetra::Style);
+    lunetra::DescribeWidgetsToScreenReaders();
     // On X11 every size of the icon goes to the display with each window, and the largest two,
     // nine tenths of its bytes, would hold up the main window's first paint: they follow it.
     QApplication::setWindowIcon(lunetra::look::AppIcon(64));
     // Lets the desktop match Lunetra's windows to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::sites::AppId));
+    QGuiApplication::setDesktopFileName(lunetra::FromView(lunetra::product::AppId));
     // Closing a working window brings up the exit window; only that one ends Lunetra.
     QApplication::setQuitOnLastWindowClosed(false);
 

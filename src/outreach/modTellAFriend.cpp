@@ -1,6 +1,6 @@
 #include "outreach/modTellAFriend.h"
 
-#include "config/Sites.h"
+#include "core/WebAddresses.h"
 
 namespace lunetra::modTellAFriend {
 
@@ -30,14 +30,6 @@ Refused Refuse(std::string_view message) {
 
 } // namespace
 
-std::string ReferAFriendPage() {
-    return "http://" + std::string(sites::MakerHost) + "/zelk-refer-a-friend.php";
-}
-
-std::string ProductHomePage() {
-    return "http://" + std::string(sites::ProductHost) + "/";
-}
-
 std::string TrimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -56,9 +48,9 @@ bool ClearsOnFocus(std::string_view text, std::string_view placeholder) {
 
 std::string BuildRequestAddress(const Request& values) {
     // The maker's page reads the values exactly as typed, so nothing is escaped.
-    return ReferAFriendPage() + "?taf1=" + values.name + "&taf2=" + values.email +
-           "&taf3=" + values.message + "&taf4=" + values.friendName +
-           "&taf5=" + values.friendEmail + "&taf6=" + ProductHomePage();
+    return web::Address(web::Page::ReferAFriend) + "?taf1=" + values.name +
+           "&taf2=" + values.email + "&taf3=" + values.message + "&taf4=" + values.friendName +
+           "&taf5=" + values.friendEmail + "&taf6=" + web::Address(web::Page::ProductHome);
 }
 
 SendOutcome Send(const Request& typed) {

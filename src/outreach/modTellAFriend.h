@@ -16,10 +16,6 @@ inline constexpr std::string_view MessagePlaceholder = "Your Message";
 // The message field's text when the form is created: differs from its placeholder.
 inline constexpr std::string_view InitialMessage = "Your Message\r\n";
 
-// The maker's refer-a-friend script and the product's home page, on the configured hosts.
-std::string ReferAFriendPage();
-std::string ProductHomePage();
-
 // The five values of the form, in the form's words.
 struct Request {
     std::string name;

@@ -72,12 +72,12 @@ private:
 #ifdef _WIN32
 
 InstanceGuard::InstanceGuard(const std::string& applicationName, const std::string& lockDirectory)
-    : m_path("Local\\Lunetra-" + LockFileName(lockDirectory + '/' + applicationName)) {}
+    : m_name("Local\\Lunetra-" + LockFileName(lockDirectory + '/' + applicationName)) {}
 
 bool InstanceGuard::isFirstInstance() {
     if (m_handle != -1)
         return true;
-    const std::wstring name(m_path.begin(), m_path.end());
+    const std::wstring name(m_name.begin(), m_name.end());
     HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
     if (mutex == nullptr)
         return true; // nothing to tell instances apart with; never keep the user out
@@ -100,21 +100,21 @@ void InstanceGuard::release() {
 InstanceGuard::InstanceGuard(const std::string& applicationName, const std::string& lockDirectory) {
     const std::string folder = lockDirectory.empty() ? UserLockFolder() : lockDirectory;
     if (!folder.empty())
-        m_path = folder + '/' + LockFileName(applicationName);
+        m_name = folder + '/' + LockFileName(applicationName);
 }
 
 bool InstanceGuard::isFirstInstance() {
-    if (m_handle != -1 || m_path.empty())
+    if (m_handle != -1 || m_name.empty())
         return true;
-    const std::string folder = m_path.substr(0, m_path.rfind('/'));
+    const std::string folder = m_name.substr(0, m_name.rfind('/'));
     const FolderHold hold(folder.empty() ? "/" : folder);
     for (int attempt = 0; attempt < 2; ++attempt) {
         // Only a regular file can be a lock; nothing else is opened, since opening a FIFO
         // may block and opening a device may do anything.
         struct stat status {};
-        if (::lstat(m_path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) {
+        if (::lstat(m_name.c_str(), &status) != 0 || S_ISREG(status.st_mode)) {
             const int fd =
-                ::open(m_path.c_str(),
+                ::open(m_name.c_str(),
                        O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
             if (fd < 0 && errno != EACCES && errno != ELOOP && errno != EISDIR)
                 return true; // out of descriptors or the like: nobody can be told apart
@@ -135,8 +135,8 @@ bool InstanceGuard::isFirstInstance() {
         // A folder, a link, a FIFO, a device or a file of someone else's in this user's own
         // folder: no instance of ours. It is cleared away (a folder that is not empty is
         // moved aside) and the lock made afresh.
-        if (::unlink(m_path.c_str()) != 0 && ::rmdir(m_path.c_str()) != 0)
-            ::rename(m_path.c_str(), (m_path + ".left-" + std::to_string(::getpid())).c_str());
+        if (::unlink(m_name.c_str()) != 0 && ::rmdir(m_name.c_str()) != 0)
+            ::rename(m_name.c_str(), (m_name + ".left-" + std::to_string(::getpid())).c_str());
     }
     return true; // no lock can be made here: that must not keep the user out
 }

@@ -24,11 +24,12 @@ public:
     bool isFirstInstance();
     // Gives the lock back (also done by the destructor).
     void release();
-    // Where the lock lives; empty when there is no folder for it.
-    const std::string& lockPath() const { return m_path; }
+    // The lock's name: the path of its file, or on Windows the name of its mutex; empty when
+    // there is no folder for the file.
+    const std::string& lockName() const { return m_name; }
 
 private:
-    std::string m_path;
+    std::string m_name;
     std::intptr_t m_handle = -1; // the held lock, -1 while none is held
 };
 

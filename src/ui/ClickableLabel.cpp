@@ -1,32 +1,8 @@
 #include "ui/ClickableLabel.h"
 
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace lunetra {
-
-namespace {
-
-// Tells a screen reader that the label is a link, not plain text, and lets it follow the link.
-class AccessibleLink : public QAccessibleWidget {
-public:
-    explicit AccessibleLink(ClickableLabel* label)
-        : QAccessibleWidget(label, QAccessible::Link) {}
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& action) override {
-        if (action == pressAction())
-            emit static_cast<ClickableLabel*>(widget())->clicked();
-    }
-};
-
-QAccessibleInterface* AccessibleLinkFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
-        return new AccessibleLink(static_cast<ClickableLabel*>(object));
-    return nullptr;
-}
-
-} // namespace
 
 QString VisibleCaption(const QString& caption) {
     QString shown;
@@ -47,9 +23,6 @@ QString VisibleCaption(const QString& caption) {
 ClickableLabel::ClickableLabel(const QString& objectName, const QString& caption, QWidget* parent)
     : QLabel(VisibleCaption(caption), parent)
     , m_caption(caption) {
-    // Before anything here asks for the label's accessible interface, which is then kept.
-    static const bool linksAnnounced = (QAccessible::installFactory(AccessibleLinkFactory), true);
-    Q_UNUSED(linksAnnounced);
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);

@@ -38,7 +38,7 @@ void UseFixedColours(QWidget* window) {
     window->setPalette(QPalette(QColor(239, 239, 239)));
 }
 
-void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::Base, background);

@@ -31,8 +31,9 @@ QFont Font(qreal points, bool bold = false, bool underline = false);
 // none of the colours its controls do not set themselves.
 void UseFixedColours(QWidget* window);
 
-// Fills the widget with a background colour and, where given, sets its text colour.
-void Paint(QWidget* widget, const QColor& background, const QColor& text = QColor());
+// Gives the widget a background colour, which it fills itself with, and, where given, a text
+// colour. Nothing is painted here: the widget paints itself in them.
+void SetColours(QWidget* widget, const QColor& background, const QColor& text = QColor());
 void SetTextColour(QWidget* widget, const QColor& text);
 
 // Lunetra's icon at every size a desktop asks for, up to the largest given, from pixels

@@ -1,7 +1,7 @@
 #include "ui/Menus.h"
 
 #include "ui/ClickableLabel.h"
-#include "ui/RunStep.h"
+#include "ui/RunIgnoringErrors.h"
 #include "ui/frmAbout.h"
 #include "ui/modHelp.h"
 
@@ -19,7 +19,7 @@ QAction* AddEntry(QWidget* menu, const QString& name, const QString& caption,
     auto* entry = new QAction(caption, menu);
     entry->setObjectName(name);
     QObject::connect(entry, &QAction::triggered, menu,
-                     [action = std::move(action)] { RunStep(action); });
+                     [action = std::move(action)] { RunIgnoringErrors(action); });
     menu->addAction(entry);
     return entry;
 }
@@ -29,8 +29,8 @@ void AddSeparator(QMenu* menu, const QString& name) {
     separator->setObjectName(name);
 }
 
-std::function<void()> Opens(Services& services, std::string (*page)()) {
-    return [&services, page] { modHelp::OpenWebPage(services, page()); };
+std::function<void()> Opens(Services& services, web::Page page) {
+    return [&services, page] { modHelp::OpenWebPage(services, page); };
 }
 
 } // namespace
@@ -49,34 +49,34 @@ void CreateMenus(QMainWindow& window, Services& services, AboutWindow& about,
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     AddEntry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
-             Opens(services, modHelp::ProductHelpPage));
+             Opens(services, web::Page::ProductHelp));
     AddEntry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"),
-             Opens(services, modHelp::MakerHomePage));
+             Opens(services, web::Page::MakerHome));
     AddSeparator(help, design.firstSeparatorName);
     AddEntry(help, QStringLiteral("mnuUpdate"), design.updateCaption,
-             Opens(services, modHelp::ProductDownloadPage));
+             Opens(services, web::Page::ProductDownload));
     AddSeparator(help, design.secondSeparatorName);
     AddEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"),
              [&about] { about.show(); });
 
     AddEntry(bar, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"),
-             Opens(services, modHelp::DonationPage));
+             Opens(services, web::Page::Donation));
     // Switched off in the design and never switched on: shown greyed, so the offer stays
     // visible while the entry cannot be chosen.
     AddEntry(bar, QStringLiteral("mnuMakeMoneyOnline"), QStringLiteral("Make Money &Online"),
-             Opens(services, modHelp::FullBrandingPage))
+             Opens(services, web::Page::FullBranding))
         ->setEnabled(false);
 }
 
 void ConnectLinkLabels(Services& services, ClickableLabel* banner, ClickableLabel* cobrand,
                        ClickableLabel* fullBrand) {
-    auto connectLink = [&services](ClickableLabel* label, std::string (*page)()) {
+    auto connectLink = [&services](ClickableLabel* label, web::Page page) {
         QObject::connect(label, &ClickableLabel::clicked, label,
-                         [&services, page] { RunStep(Opens(services, page)); });
+                         [&services, page] { RunIgnoringErrors(Opens(services, page)); });
     };
-    connectLink(banner, modHelp::MakerHomePage);
-    connectLink(cobrand, modHelp::CoBrandingPage);
-    connectLink(fullBrand, modHelp::FullBrandingPage);
+    connectLink(banner, web::Page::MakerHome);
+    connectLink(cobrand, web::Page::CoBranding);
+    connectLink(fullBrand, web::Page::FullBranding);
 }
 
 } // namespace lunetra

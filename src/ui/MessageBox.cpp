@@ -1,5 +1,7 @@
 #include "ui/MessageBox.h"
 
+#include "config/Product.h"
+#include "ui/Text.h"
 #include "ui/WindowSetUp.h"
 
 #include <QApplication>
@@ -12,7 +14,7 @@ QMessageBox* MakeMessageBox(const QString& text, MessageIcon icon, MessageButton
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QWidget* owner = QApplication::activeWindow();
     auto* box = new QMessageBox(owner);
-    box->setWindowTitle(QStringLiteral("Lunetra"));
+    box->setWindowTitle(FromView(product::Name));
     box->setText(shown);
     box->setTextFormat(Qt::PlainText);
     box->setIcon(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);

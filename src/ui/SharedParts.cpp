@@ -46,7 +46,7 @@ OfferLabels AddOfferLabels(QFrame* band, const QRect& twips) {
         auto* label = new ClickableLabel(name, caption, band);
         label->setWordWrap(true);
         label->setGeometry(place);
-        look::Paint(label, look::Band, look::Orange);
+        look::SetColours(label, look::Band, look::Orange);
         return label;
     };
     // Created second, so the co-branding offer lies on top.

@@ -1,7 +1,9 @@
 #include "ui/WorkingWindow.h"
 
+#include "config/Product.h"
 #include "ui/Look.h"
 #include "ui/Services.h"
+#include "ui/Text.h"
 #include "ui/WindowSetUp.h"
 
 #include <QCloseEvent>
@@ -14,7 +16,7 @@ namespace lunetra {
 WorkingWindow::WorkingWindow(Services& services, const QString& name)
     : m_services(services) {
     setObjectName(name);
-    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    setWindowTitle(FromView(product::WindowTitle));
     look::UseFixedColours(this);
     setFont(look::Font(8.25));
 }
@@ -23,7 +25,7 @@ QWidget* WorkingWindow::createClient(int widthTwips, int heightTwips) {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(look::TwipsSize(widthTwips, heightTwips));
-    look::Paint(client, look::Background);
+    look::SetColours(client, look::Background);
     setCentralWidget(client);
     return client;
 }

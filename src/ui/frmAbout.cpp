@@ -1,9 +1,10 @@
 #include "ui/frmAbout.h"
 
+#include "config/Product.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
-#include "ui/RunStep.h"
+#include "ui/RunIgnoringErrors.h"
 #include "ui/SharedParts.h"
 #include "ui/Text.h"
 #include "ui/WindowSetUp.h"
@@ -56,10 +57,10 @@ frmAbout::frmAbout(Services& services)
     : QDialog(nullptr)
     , m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Lunetra v1.0"));
+    setWindowTitle(FromView(product::WindowTitle));
     setWindowIcon(look::AppIcon());
     setFont(look::Font(8.25));
-    look::Paint(this, look::Background);
+    look::SetColours(this, look::Background);
     setWindowModality(Qt::ApplicationModal);
     createControls();
 }
@@ -75,7 +76,7 @@ void frmAbout::createControls() {
     picIcon->setGeometry(left, y, IconSize, IconSize);
 
     QLabel* title =
-        controls::AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Lunetra v1.0"),
+        controls::AddLabel(this, QStringLiteral("Label2"), FromView(product::WindowTitle),
                            look::Font(9.75, true), look::Purple);
     title->adjustSize();
     title->move(left + IconSize + look::Twips(IconGap), y + (IconSize - title->height()) / 2);
@@ -89,7 +90,7 @@ void frmAbout::createControls() {
     const QFont linkFont = look::Font(8.25, true, true);
     m_lblHomePage = controls::AddLink(this, QStringLiteral("lblHomePage"),
                                       QStringLiteral("Click here to visit ") +
-                                          FromView(modHelp::MakerHomePage()),
+                                          FromView(web::Address(web::Page::MakerHome)),
                                       linkFont, LinkColour);
     y = PlaceLink(m_lblHomePage, left, y, width);
     y += look::Twips(SectionGap);
@@ -145,11 +146,11 @@ void frmAbout::cmdOK_Click() {
 }
 
 void frmAbout::lblHomePage_Click() {
-    RunStep([&] { modHelp::OpenWebPage(m_services, modHelp::MakerHomePage()); });
+    RunIgnoringErrors([&] { modHelp::OpenWebPage(m_services, web::Page::MakerHome); });
 }
 
 void frmAbout::Label5_Click() {
-    modHelp::OpenWebPage(m_services, modHelp::FullBrandingPage());
+    modHelp::OpenWebPage(m_services, web::Page::FullBranding);
 }
 
 AboutWindow::AboutWindow(Services& services)

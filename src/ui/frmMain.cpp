@@ -1,13 +1,13 @@
 #include "ui/frmMain.h"
 
+#include "core/EntryRules.h"
 #include "sign/SignReadings.h"
 #include "sign/modPlanetSign.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
-#include "ui/EntryRules.h"
 #include "ui/Look.h"
 #include "ui/Menus.h"
-#include "ui/RunStep.h"
+#include "ui/RunIgnoringErrors.h"
 #include "ui/Services.h"
 #include "ui/SharedParts.h"
 #include "ui/Text.h"
@@ -106,7 +106,7 @@ void frmMain::createEntryPanel(QWidget* panel) {
                                      {1680, 240, 3735, 0}, tr("Name"));
     m_txtName->setFont(entryFont);
     m_txtName->resize(m_txtName->width(), m_txtName->sizeHint().height());
-    look::Paint(m_txtName, look::Background, look::Purple);
+    look::SetColours(m_txtName, look::Background, look::Purple);
     // Every typed character must reach the key filter, composed ones included.
     m_txtName->setAttribute(Qt::WA_InputMethodEnabled, false);
     m_txtName->installEventFilter(this);
@@ -117,7 +117,7 @@ void frmMain::createEntryPanel(QWidget* panel) {
         list->setFont(entryFont);
         list->setGeometry(look::Twips(left), look::Twips(960), look::Twips(width),
                           list->sizeHint().height());
-        look::Paint(list, look::Background, look::Purple);
+        look::SetColours(list, look::Background, look::Purple);
         return list;
     };
     m_cboDate = addList(QStringLiteral("cboDate"), 1680, 900, tr("Day of birth"));
@@ -167,10 +167,10 @@ bool frmMain::Validate() {
 
 void frmMain::cmdNext_Click() {
     bool valid = true;
-    RunStep([&] { valid = Validate(); });
+    RunIgnoringErrors([&] { valid = Validate(); });
     if (!valid)
         return;
-    RunStep([&] {
+    RunIgnoringErrors([&] {
         modPlanetSign::FindIxionSign(m_cboYear->currentText().toStdString(),
                                      m_cboMonth->currentText().toStdString(),
                                      m_cboDate->currentText().toStdString());
@@ -214,7 +214,7 @@ bool frmMain::txtName_KeyPress(QKeyEvent* event) {
         return IsAccessKeyChord(*event);
     const auto accepted = entry::FilterNameKey(*typed);
     if (!accepted) {
-        RunStep([&] {
+        RunIgnoringErrors([&] {
             m_services.showMessage(FromView(entry::OnlyLettersMessage), MessageIcon::Information);
         });
         return true;

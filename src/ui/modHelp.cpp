@@ -1,6 +1,6 @@
 #include "ui/modHelp.h"
 
-#include "ui/ReminderRule.h"
+#include "core/ReminderRule.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
 
@@ -12,8 +12,13 @@ void OpenWebPage(Services& services, const std::string& address) {
     services.openWebPage(address);
 }
 
+void OpenWebPage(Services& services, web::Page page) {
+    OpenWebPage(services, web::Address(page));
+}
+
 void PromptForUpdate(Services& services) {
     const std::chrono::year_month_day today = services.today();
+    using namespace reminder;
     switch (NextReminderStep(services.readSetting(ReminderKey), std::chrono::sys_days(today))) {
     case ReminderStep::StoreToday:
         services.writeSetting(ReminderKey, FormatDay(today));
@@ -28,7 +33,7 @@ void PromptForUpdate(Services& services) {
         FromView(UpdateQuestion), MessageIcon::Information, MessageButtons::YesNo);
     services.writeSetting(ReminderKey, FormatDay(today));
     if (answer == MessageAnswer::Yes)
-        OpenWebPage(services, ProductDownloadPage());
+        OpenWebPage(services, web::Page::ProductDownload);
 }
 
 } // namespace lunetra::modHelp

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WebAddresses.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,17 +12,10 @@ class Services;
 // The maker's web pages, the launcher that opens them, and the update reminder.
 namespace lunetra::modHelp {
 
-// The fixed pages Lunetra links to, on the hosts chosen when the build was configured.
-std::string ProductHelpPage();
-std::string ProductDownloadPage();
-std::string MakerHomePage();
-std::string MakerSoftwarePage();
-std::string DonationPage();
-std::string FullBrandingPage();
-std::string CoBrandingPage();
-
 // Opens an address in the default browser, unchanged; reports nothing.
 void OpenWebPage(Services& services, const std::string& address);
+// Opens one of the maker's or the product's fixed pages.
+void OpenWebPage(Services& services, web::Page page);
 
 // The settings key under which the reminder keeps the day the user was last asked.
 inline constexpr std::string_view ReminderKey = "LastUpdateReminder";

@@ -1,10 +1,11 @@
 #include "app/frmNagScreen2.h"
 #include "config/Sites.h"
 #include "support/AccessibleControls.h"
+#include "support/Addresses.h"
 #include "support/Colours.h"
 #include "support/FakeServices.h"
+#include "ui/ScreenReader.h"
 #include "ui/Style.h"
-#include "ui/modHelp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -40,7 +41,10 @@ class ExitWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new Style); }
+    void initTestCase() {
+        QApplication::setStyle(new Style);
+        DescribeWidgetsToScreenReaders();
+    }
     // A fresh record and window; the window of the test before goes (it asks nothing of the
     // services while it is torn down).
     void init() {
@@ -107,13 +111,14 @@ private slots:
 
         // Links open their page on each use, the box anywhere in its rectangle; Exit and
         // closing each end the program.
+        using namespace test::design;
+        const std::string home = OnConfiguredHosts(MakerHomePage);
         QWidget* check = get("Check1");
         QTest::mouseClick(check, Qt::LeftButton, {}, {check->width() - 2, check->height() - 2});
         QTest::keyClick(check, Qt::Key_Space);
         QTest::mouseClick(get("lblGoToHome"), Qt::LeftButton);
         QCOMPARE(services.openedPages,
-                 (std::vector{modHelp::MakerHomePage(), modHelp::MakerHomePage(),
-                              modHelp::MakerSoftwarePage()}));
+                 (std::vector{home, home, OnConfiguredHosts(MakerSoftwarePage)}));
         QVERIFY(!check->property("checked").toBool());
         QTest::mouseClick(get("cmdClose"), Qt::LeftButton);
         QCOMPARE(services.processEnds, 1);

@@ -95,8 +95,8 @@ private slots:
 
     // A draw for each of the offer numbers 1 to 7: the even ones put the full-branding offer in
     // front, the odd ones the co-branding one, and seven keeps the design, which shows the same;
-    // the rounding at the boundaries is the draws' own test. Back leaves only the main window
-    // up, as it was, and the first appeal stays for the whole run.
+    // the rounding at the boundaries is the random choices' own test. Back leaves only the main
+    // window up, as it was, and the first appeal stays for the whole run.
     void theOfferDrawHoldsForTheRunAndBackLeavesOnlyTheMainWindow() {
         const std::pair<double, const char*> rows[] = {
             {0.0, "lblCobrand"}, {0.2, "lblFullBrand"},  {0.4, "lblCobrand"}, {0.5, "lblFullBrand"},

@@ -145,12 +145,12 @@ private slots:
             QCOMPARE(store.path(), (folder + "/lunetra.conf").toStdString());
             store.write("Settings", "K", "v"); // the folder is made as needed
             QVERIFY(QFile::exists(folder + "/lunetra.conf"));
-            QCOMPARE(InstanceGuard("lunetra").lockPath(), (folder + "/lunetra.lock").toStdString());
+            QCOMPARE(InstanceGuard("lunetra").lockName(), (folder + "/lunetra.lock").toStdString());
         }
         const auto shared = Override("XDG_CONFIG_HOME", absolute);
         QVERIFY(::chmod(absolute, 01777) == 0);
         InstanceGuard guard("lunetra");
-        QCOMPARE(guard.lockPath(), std::string());
+        QCOMPARE(guard.lockName(), std::string());
         QVERIFY(guard.isFirstInstance());
     }
 

@@ -1,7 +1,8 @@
 #include "support/AccessibleControls.h"
+#include "support/Addresses.h"
 #include "support/FakeServices.h"
+#include "ui/ScreenReader.h"
 #include "ui/frmAbout.h"
-#include "ui/modHelp.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -12,14 +13,17 @@ class AboutWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { DescribeWidgetsToScreenReaders(); }
     // Its texts word for word, as a screen reader says them. Each link, clicked twice and then
     // followed as a screen reader does, opens its page each time and leaves the window open; OK,
     // Enter and Escape close it.
     void textsLinksAndKeys() {
         using enum QAccessible::Role;
+        using namespace test::design;
+        const std::string home = OnConfiguredHosts(MakerHomePage);
         const std::pair<const char*, std::string> rows[] = {
-            {"lblHomePage", modHelp::MakerHomePage()},
-            {"Label5", modHelp::FullBrandingPage()},
+            {"lblHomePage", home},
+            {"Label5", OnConfiguredHosts(FullBrandingPage)},
             {"cmdOK", ""},
             {"Return", ""},
             {"Escape", ""}};
@@ -33,8 +37,7 @@ private slots:
                   "Lunetra finds your Ixion sign. Ixion gives more insight about one's mental "
                   "attitude, strength, plans, aspirations and transformations. This brings "
                   "purpose into your life. This shows our capability of doing things."},
-                 {"lblHomePage", Link,
-                  "Click here to visit " + QString::fromStdString(modHelp::MakerHomePage())},
+                 {"lblHomePage", Link, "Click here to visit " + QString::fromStdString(home)},
                  {"Label6", StaticText,
                   "Home Business Opportunity. Start your own Internet business and make "
                   "money online. Get this software fully branded for your website."},

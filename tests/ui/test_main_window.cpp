@@ -2,6 +2,7 @@
 #include "support/Colours.h"
 #include "support/FakeServices.h"
 #include "ui/Look.h"
+#include "ui/ScreenReader.h"
 #include "ui/Style.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
@@ -54,7 +55,10 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new Style); }
+    void initTestCase() {
+        QApplication::setStyle(new Style);
+        DescribeWidgetsToScreenReaders();
+    }
     void init() { // also between the cases of one test
         // A painter left unbalanced, or any other complaint of the toolkit's, is a fault.
         QTest::failOnWarning(QRegularExpression("."));

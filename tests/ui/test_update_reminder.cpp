@@ -1,5 +1,5 @@
+#include "support/Addresses.h"
 #include "support/FakeServices.h"
-#include "ui/ReminderRule.h"
 #include "ui/modHelp.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,9 @@ TEST(UpdateReminder, NoOpensNothingYesOpensTheDownloadPageAfterStoring) {
     services.answers = {MessageAnswer::No, MessageAnswer::Yes};
     for (std::size_t opened : {0, 1}) {
         Start(services, "2026-11-05");
-        EXPECT_EQ(services.openedPages, std::vector(opened, modHelp::ProductDownloadPage()));
+        EXPECT_EQ(services.openedPages,
+                  std::vector(opened,
+                              test::design::OnConfiguredHosts(test::design::ProductDownloadPage)));
         EXPECT_EQ(services.settings[Key], Today);
     }
     EXPECT_EQ(services.messages, QStringList(2, "There maybe an update to this software "

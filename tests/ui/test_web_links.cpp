@@ -1,8 +1,8 @@
+#include "support/Addresses.h"
 #include "support/FakeServices.h"
 #include "ui/ClickableLabel.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
-#include "ui/modHelp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,14 +68,15 @@ private slots:
              {"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuFileSep1 -",
               "mnuUpdate &Check for Software Update", "mnuFileSep2 -",
               "mnuAbout &About Software"}}};
+        using namespace test::design;
         const std::pair<const char*, std::string> links[] = {
-            {"mnuOnline", modHelp::ProductHelpPage()},
-            {"mnuVisit", modHelp::MakerHomePage()},
-            {"mnuUpdate", modHelp::ProductDownloadPage()},
-            {"mnuDonate", modHelp::DonationPage()},
-            {"Label61", modHelp::MakerHomePage()},
-            {"lblCobrand", modHelp::CoBrandingPage()},
-            {"lblFullBrand", modHelp::FullBrandingPage()}};
+            {"mnuOnline", OnConfiguredHosts(ProductHelpPage)},
+            {"mnuVisit", OnConfiguredHosts(MakerHomePage)},
+            {"mnuUpdate", OnConfiguredHosts(ProductDownloadPage)},
+            {"mnuDonate", OnConfiguredHosts(DonationPage)},
+            {"Label61", OnConfiguredHosts(MakerHomePage)},
+            {"lblCobrand", OnConfiguredHosts(CoBrandingPage)},
+            {"lblFullBrand", OnConfiguredHosts(FullBrandingPage)}};
         // A press released off the label, or a right click, is no click.
         auto* banner = mainWindow->findChild<ClickableLabel*>(QStringLiteral("Label61"));
         QTest::mousePress(banner, Qt::LeftButton);

@@ -1,7 +1,7 @@
+#include "core/WebAddresses.h"
 #include "outreach/modTellAFriend.h"
 #include "platform/Browser.h"
 #include "platform/win/ShellOpen.h"
-#include "ui/modHelp.h"
 
 #include <windows.h>
 
@@ -15,9 +15,10 @@
 
 namespace {
 
-namespace help = lunetra::modHelp;
 using lunetra::platform::OpenInBrowser;
 using lunetra::platform::win::ToAnsiCodePage;
+using lunetra::web::Address;
+using lunetra::web::Page;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
@@ -79,7 +80,7 @@ TEST(ShellOpen, HandlerGetsEveryAddressInTheCodePageUnwaitedAndNothingWithoutAHa
     // In the code page checked above, from a slow browser that is never waited for; the same
     // page twice must reach the handler twice.
     SetEnvironmentVariableA("LUNETRA_RECORD_DELAY_MS", "3000");
-    for (const auto& address : {help::DonationPage(), referral, help::DonationPage()}) {
+    for (const auto& address : {Address(Page::Donation), referral, Address(Page::Donation)}) {
         OpenInBrowser(address);
         EXPECT_FALSE(std::ifstream(record)) << "the launch waited for the browser";
         EXPECT_EQ(nextLaunch(), expected(address));
@@ -88,7 +89,7 @@ TEST(ShellOpen, HandlerGetsEveryAddressInTheCodePageUnwaitedAndNothingWithoutAHa
 
     // Without a handler: no complaint, and no launch.
     ASSERT_EQ(RegDeleteTreeA(HKEY_CLASSES_ROOT, "http\\shell"), ERROR_SUCCESS);
-    OpenInBrowser(help::ProductHelpPage());
+    OpenInBrowser(Address(Page::ProductHelp));
     EXPECT_EQ(nextLaunch(2s), "no launch");
 }
 

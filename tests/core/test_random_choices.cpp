@@ -1,10 +1,10 @@
-#include "app/Draws.h"
+#include "core/RandomChoices.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-using namespace lunetra::draws;
+using namespace lunetra::choices;
 
 // The neighbouring doubles, to test each boundary from both sides.
 const auto Below = [](double value) { return std::nextafter(value, -1.0); };

@@ -1,9 +1,9 @@
-#include "app/Draws.h"
+#include "core/RandomChoices.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace lunetra::draws {
+namespace lunetra::choices {
 
 int RoundHalfEven(double value) {
     const double floor = std::floor(value);
@@ -31,4 +31,4 @@ int AppealIndex(double r) {
     return std::clamp(int(std::floor(r * 4)), 0, 3);
 }
 
-} // namespace lunetra::draws
+} // namespace lunetra::choices

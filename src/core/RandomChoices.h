@@ -2,7 +2,7 @@
 
 // The random choices of start-up and of the exit window, as plain functions of a draw r
 // with 0 <= r < 1.
-namespace lunetra::draws {
+namespace lunetra::choices {
 
 // Rounds to the nearest whole number, halves going to the even neighbour.
 int RoundHalfEven(double value);
@@ -18,4 +18,4 @@ FrontOffer OfferFor(int draw);
 // Which of the four appeals the exit window shows: the integer part of r * 4.
 int AppealIndex(double r);
 
-} // namespace lunetra::draws
+} // namespace lunetra::choices

@@ -1,9 +1,9 @@
-#include "ui/ReminderRule.h"
+#include "core/ReminderRule.h"
 
 #include <charconv>
 #include <cstdio>
 
-namespace lunetra::modHelp {
+namespace lunetra::reminder {
 
 bool IsReminderDue(std::chrono::sys_days stored, std::chrono::sys_days today) {
     const auto difference = (stored - today).count();
@@ -50,4 +50,4 @@ ReminderStep NextReminderStep(std::string_view stored, std::chrono::sys_days tod
                                                                    : ReminderStep::Nothing;
 }
 
-} // namespace lunetra::modHelp
+} // namespace lunetra::reminder

@@ -1,4 +1,4 @@
-#include "ui/EntryRules.h"
+#include "core/EntryRules.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace lunetra::modHelp {
+namespace lunetra::reminder {
 
 // The update reminder's date rule: ask when the stored day lies 15 or more days before or
 // after today, counted in whole calendar days.
@@ -22,4 +22,4 @@ std::optional<std::chrono::year_month_day> ParseDay(std::string_view text);
 enum class ReminderStep { StoreToday, Ask, Nothing, Unreadable };
 ReminderStep NextReminderStep(std::string_view stored, std::chrono::sys_days today);
 
-} // namespace lunetra::modHelp
+} // namespace lunetra::reminder
