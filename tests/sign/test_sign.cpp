@@ -102,4 +102,23 @@ TEST(FindReading, MatchesTheNameExactly) {
         EXPECT_NE(lunetra::FindReading(period.sign).value_or(""), "") << period.sign;
 }
 
+// The computed sign lives as long as the process and only this test finds a sign, so its history
+// is one test, from the empty start.
+TEST(ComputedSign, KeepsTheLastSignFound) {
+    EXPECT_EQ(sign::ComputedSign(), "");
+    sign::FindIxionSign("1899", "January", "1");
+    EXPECT_EQ(sign::ComputedSign(), "");
+
+    sign::FindIxionSign("1904", "October", "21");
+    EXPECT_EQ(sign::ComputedSign(), "Virgo");
+    sign::FindIxionSign("2019", "January", "1");
+    sign::FindIxionSign("1934", "march", "1");
+    EXPECT_THROW(sign::FindIxionSign("abc", "January", "1"), ConversionError);
+    EXPECT_THROW(sign::FindIxionSign("1904", "October", "abc"), ConversionError);
+    EXPECT_EQ(sign::ComputedSign(), "Virgo");
+
+    sign::FindIxionSign("1950", "", "");
+    EXPECT_EQ(sign::ComputedSign(), "Libra");
+}
+
 } // namespace
