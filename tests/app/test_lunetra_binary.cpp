@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -21,11 +22,15 @@ namespace {
 
 const QString Lunetra = LUNETRA_BINARY, MainTitle = "Lunetra v1.0", NoticeTitle = "Lunetra";
 
-QString Run(const QString& program, const QStringList& arguments) {
+QByteArray Output(const QString& program, const QStringList& arguments, int wait = 5000) {
     QProcess tool;
     tool.start(program, arguments);
-    tool.waitForFinished(5000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    if (!tool.waitForFinished(wait)) // one that keeps telling is stopped after the wait
+        tool.kill(), tool.waitForFinished(wait);
+    return tool.readAllStandardOutput();
+}
+QString Run(const QString& program, const QStringList& arguments) {
+    return QString::fromLocal8Bit(Output(program, arguments)).trimmed();
 }
 
 // The numbers xprop or xwininfo give for one property or field, in decimal or hex.
@@ -43,16 +48,11 @@ QList<qlonglong> Property(const QString& window, const QString& name) {
 
 // The share of a window's pixels that show exactly this colour, as the screen shows them.
 double Share(const QString& window, QRgb colour) {
-    QProcess import;
-    import.start("import", {"-window", window, "png:-"});
-    import.waitForFinished(10000);
-    const QImage image =
-        QImage::fromData(import.readAllStandardOutput()).convertToFormat(QImage::Format_RGB32);
-    qsizetype found = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            found += QColor(image.pixel(x, y)).rgb() == (colour | 0xff000000);
-    return image.isNull() ? 0 : double(found) / (image.width() * image.height());
+    const QImage image = QImage::fromData(Output("import", {"-window", window, "png:-"}, 10000))
+                             .convertToFormat(QImage::Format_RGB32); // rows without padding
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    const qsizetype all = qsizetype(image.width()) * image.height();
+    return all ? double(std::count(pixels, pixels + all, colour | 0xff000000)) / all : 0;
 }
 
 // One number of what xwininfo tells.
@@ -150,16 +150,11 @@ class LunetraBinaryTest : public QObject {
     }
     // What weston shows, from its debugging scope.
     QString westonScene() {
-        QProcess scene;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", at("runtime"));
-        env.insert("WAYLAND_DISPLAY", "lunetra-test");
-        scene.setProcessEnvironment(env);
-        scene.start("weston-debug", {"scene-graph"});
-        scene.waitForFinished(2000);
-        scene.kill();
-        scene.waitForFinished(2000);
-        return QString::fromLocal8Bit(scene.readAllStandardOutput());
+        return QString::fromLocal8Bit(
+            Output("env",
+                   {"XDG_RUNTIME_DIR=" + at("runtime"), "WAYLAND_DISPLAY=lunetra-test",
+                    "weston-debug", "scene-graph"},
+                   2000));
     }
     // A private runtime folder for the compositor, and the program it starts first, which
     // tells the session's displays and then waits.
@@ -226,10 +221,8 @@ private slots:
         QVERIFY(QFile::setPermissions(at("bin/xdg-open"), QFile::ReadOwner | QFile::ExeOwner));
     }
     void cleanup() {
-        for (auto& process : started) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
+        for (auto& process : started)
+            process->kill(), process->waitForFinished(5000);
         started.clear();
         home.reset();
     }
