@@ -18,36 +18,34 @@
 
 #include <sys/stat.h>
 
-namespace {
-
 const QString Lunetra = LUNETRA_BINARY, MainTitle = "Lunetra v1.0", NoticeTitle = "Lunetra";
 
-QByteArray Output(const QString& program, const QStringList& arguments, int wait = 5000) {
+static QByteArray Output(const QString& program, const QStringList& arguments, int wait = 5000) {
     QProcess tool;
     tool.start(program, arguments);
     if (!tool.waitForFinished(wait)) // one that keeps telling is stopped after the wait
         tool.kill(), tool.waitForFinished(wait);
     return tool.readAllStandardOutput();
 }
-QString Run(const QString& program, const QStringList& arguments) {
+static QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromLocal8Bit(Output(program, arguments)).trimmed();
 }
 
 // The numbers xprop or xwininfo give for one property or field, in decimal or hex.
-QList<qlonglong> Numbers(const QString& text) {
+static QList<qlonglong> Numbers(const QString& text) {
     QList<qlonglong> numbers;
     for (const QString& part : text.section(QRegularExpression("[=#:]"), -1).split(u','))
         if (bool ok = false; numbers << part.trimmed().toLongLong(&ok, 0), !ok)
             numbers.removeLast();
     return numbers;
 }
-QList<qlonglong> Property(const QString& window, const QString& name) {
+static QList<qlonglong> Property(const QString& window, const QString& name) {
     return Numbers(Run(
         "xprop", (window.isEmpty() ? QStringList{"-root"} : QStringList{"-id", window}) << name));
 }
 
 // The share of a window's pixels that show exactly this colour, as the screen shows them.
-double Share(const QString& window, QRgb colour) {
+static double Share(const QString& window, QRgb colour) {
     const QImage image = QImage::fromData(Output("import", {"-window", window, "png:-"}, 10000))
                              .convertToFormat(QImage::Format_RGB32); // rows without padding
     const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
@@ -56,20 +54,18 @@ double Share(const QString& window, QRgb colour) {
 }
 
 // One number of what xwininfo tells.
-qlonglong Field(const QString& info, const QString& name) {
+static qlonglong Field(const QString& info, const QString& name) {
     return Numbers(info.section(name, 1, 1).section(u'\n', 0, 0)).value(0);
 }
 
 // The window with its frame, as the window manager placed it.
-QRect FrameOf(const QString& window) {
+static QRect FrameOf(const QString& window) {
     const QString info = Run("xwininfo", {"-id", window});
     const QList<qlonglong> edges = Property(window, "_NET_FRAME_EXTENTS");
     return QRect(Field(info, "Absolute upper-left X:"), Field(info, "Absolute upper-left Y:"),
                  Field(info, "Width:"), Field(info, "Height:"))
         .marginsAdded(QMargins(edges.value(0), edges.value(2), edges.value(1), edges.value(3)));
 }
-
-} // namespace
 
 class LunetraBinaryTest : public QObject {
     Q_OBJECT

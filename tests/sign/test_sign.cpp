@@ -11,8 +11,6 @@
 #include <string>
 #include <utility>
 
-namespace {
-
 namespace chr = std::chrono;
 namespace sign = lunetra::modPlanetSign;
 using lunetra::ConversionError;
@@ -22,7 +20,7 @@ constexpr std::array<std::string_view, 12> Months = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-chr::sys_days Days(const sign::CalendarDay& d) {
+static chr::sys_days Days(const sign::CalendarDay& d) {
     const chr::year_month_day date = chr::year{d.year} / d.month / d.day;
     EXPECT_TRUE(date.ok()) << d.year << "-" << d.month << "-" << d.day << " does not exist";
     return date;
@@ -120,5 +118,3 @@ TEST(ComputedSign, KeepsTheLastSignFound) {
     sign::FindIxionSign("1950", "", "");
     EXPECT_EQ(sign::ComputedSign(), "Libra");
 }
-
-} // namespace
