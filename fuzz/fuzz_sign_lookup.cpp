@@ -12,18 +12,14 @@
 using namespace lunetra;
 using namespace lunetra::modPlanetSign;
 
-namespace {
-
 // Digits only, as the date lists write them (leading zeros allowed).
-std::optional<int> Plain(std::string_view text) {
+static std::optional<int> Plain(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || text.front() == '-' || error != std::errc() || end != text.end())
         return std::nullopt;
     return value;
 }
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto [yearText, monthText, dayText] = fuzz::SplitTexts<3>(data, size);

@@ -78,33 +78,29 @@ private slots:
             init();
             QCOMPARE(QApplication::focusWidget(), get("cmdClose"));
             const QColor navy(0, 0, 128);
+            // clang-format off
             test::CheckColours(*window, {{"frmNagScreen2", Qt::white, {2, 2}},
-                                         {"Frame2", navy, {-2, -2}},
-                                         {"Frame6", navy, {-2, -2}},
-                                         {"Label1", navy, {}, true},
-                                         {"Label3", Qt::white, {}, true},
-                                         {"lblGoToHome", QColor(255, 255, 0), {}, true},
-                                         {"Check1", QColor(0, 0, 192), {}, true},
-                                         {"Check1", Qt::white, {7, 18}}, // inside the box
-                                         {"txtName", Qt::white},
-                                         {"txtName", Qt::black, {}, true}});
+                {"Frame2", navy, {-2, -2}}, {"Frame6", navy, {-2, -2}}, {"Label1", navy, {}, true},
+                {"Label3", Qt::white, {}, true}, {"lblGoToHome", QColor(255, 255, 0), {}, true},
+                {"Check1", QColor(0, 0, 192), {}, true},
+                {"Check1", Qt::white, {7, 18}}, // inside the box
+                {"txtName", Qt::white}, {"txtName", Qt::black, {}, true}});
+            // clang-format on
         }
         QApplication::setPalette(QPalette());
         using enum QAccessible::Role;
-        test::CheckSpoken(*window,
-                          {{"Label1", StaticText, "Lunetra v1.0"},
-                           {"Label2", StaticText},
-                           {"Check1", CheckBox,
-                            "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now"},
-                           {"cmdClose", Button, "Exit"},
-                           {"txtName", EditableText, "Your name"},
-                           {"txtEmail", EditableText, "Your e-mail address"},
-                           {"txtFriendName", EditableText, "Your friend's name"},
-                           {"txtFriendEmail", EditableText, "Your friend's e-mail address"},
-                           {"txtMessage", EditableText, "Message to your friend"},
-                           {"cmdSubmit", Button, "Refer A Friend Now"},
-                           {"Label3", StaticText},
-                           {"lblGoToHome", Link, "Click Here To Visit Qorvane Softwares"}});
+        const QString visit = "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now";
+        // clang-format off
+        test::CheckSpoken(*window, {{"Label1", StaticText, "Lunetra v1.0"}, {"Label2", StaticText},
+            {"Check1", CheckBox, visit}, {"cmdClose", Button, "Exit"},
+            {"txtName", EditableText, "Your name"},
+            {"txtEmail", EditableText, "Your e-mail address"},
+            {"txtFriendName", EditableText, "Your friend's name"},
+            {"txtFriendEmail", EditableText, "Your friend's e-mail address"},
+            {"txtMessage", EditableText, "Message to your friend"},
+            {"cmdSubmit", Button, "Refer A Friend Now"}, {"Label3", StaticText},
+            {"lblGoToHome", Link, "Click Here To Visit Qorvane Softwares"}});
+        // clang-format on
         // On top from the start: setting it later would hide and re-show the window.
         const frmNagScreen2 unshown(services, {});
         QVERIFY(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

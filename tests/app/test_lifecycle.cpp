@@ -16,9 +16,7 @@
 using namespace lunetra;
 
 struct ShowCounter : QObject {
-    int& shows;
-    explicit ShowCounter(int& count)
-        : shows(count) {}
+    int shows = 0;
     bool eventFilter(QObject*, QEvent* event) override {
         shows += event->type() == QEvent::Show;
         return false;
@@ -111,13 +109,12 @@ private slots:
             const int seedsAfterCreation = services->seeds;
             // Not even for a moment: a window mapped and unmapped at once is left on the screen
             // by some window managers.
-            int exitWindowShows = 0;
-            ShowCounter counter(exitWindowShows);
+            ShowCounter counter;
             created->installEventFilter(&counter);
             mainWindow->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
             QCoreApplication::processEvents();
             QVERIFY(mainWindow->isVisible() && !exitWindowShown());
-            QCOMPARE(exitWindowShows, 0);
+            QCOMPARE(counter.shows, 0);
             QCOMPARE(frontOffer(mainWindow.get()), QLatin1String(front));
             find()->cmdExit_Click();
             QCOMPARE(exitWindow(), created);

@@ -12,64 +12,60 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
 #include <sys/stat.h>
 
-namespace {
-
 const QString Lunetra = LUNETRA_BINARY, MainTitle = "Lunetra v1.0", NoticeTitle = "Lunetra";
 
-QString Run(const QString& program, const QStringList& arguments) {
+static QByteArray Output(const QString& program, const QStringList& arguments, int wait = 5000) {
     QProcess tool;
     tool.start(program, arguments);
-    tool.waitForFinished(5000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    if (!tool.waitForFinished(wait)) // one that keeps telling is stopped after the wait
+        tool.kill(), tool.waitForFinished(wait);
+    return tool.readAllStandardOutput();
+}
+static QString Run(const QString& program, const QStringList& arguments) {
+    return QString::fromLocal8Bit(Output(program, arguments)).trimmed();
 }
 
 // The numbers xprop or xwininfo give for one property or field, in decimal or hex.
-QList<qlonglong> Numbers(const QString& text) {
+static QList<qlonglong> Numbers(const QString& text) {
     QList<qlonglong> numbers;
     for (const QString& part : text.section(QRegularExpression("[=#:]"), -1).split(u','))
         if (bool ok = false; numbers << part.trimmed().toLongLong(&ok, 0), !ok)
             numbers.removeLast();
     return numbers;
 }
-QList<qlonglong> Property(const QString& window, const QString& name) {
+static QList<qlonglong> Property(const QString& window, const QString& name) {
     return Numbers(Run(
         "xprop", (window.isEmpty() ? QStringList{"-root"} : QStringList{"-id", window}) << name));
 }
 
 // The share of a window's pixels that show exactly this colour, as the screen shows them.
-double Share(const QString& window, QRgb colour) {
-    QProcess import;
-    import.start("import", {"-window", window, "png:-"});
-    import.waitForFinished(10000);
-    const QImage image =
-        QImage::fromData(import.readAllStandardOutput()).convertToFormat(QImage::Format_RGB32);
-    qsizetype found = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            found += QColor(image.pixel(x, y)).rgb() == (colour | 0xff000000);
-    return image.isNull() ? 0 : double(found) / (image.width() * image.height());
+static double Share(const QString& window, QRgb colour) {
+    const QImage image = QImage::fromData(Output("import", {"-window", window, "png:-"}, 10000))
+                             .convertToFormat(QImage::Format_RGB32); // rows without padding
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    const qsizetype all = qsizetype(image.width()) * image.height();
+    return all ? double(std::count(pixels, pixels + all, colour | 0xff000000)) / all : 0;
 }
 
 // One number of what xwininfo tells.
-qlonglong Field(const QString& info, const QString& name) {
+static qlonglong Field(const QString& info, const QString& name) {
     return Numbers(info.section(name, 1, 1).section(u'\n', 0, 0)).value(0);
 }
 
 // The window with its frame, as the window manager placed it.
-QRect FrameOf(const QString& window) {
+static QRect FrameOf(const QString& window) {
     const QString info = Run("xwininfo", {"-id", window});
     const QList<qlonglong> edges = Property(window, "_NET_FRAME_EXTENTS");
     return QRect(Field(info, "Absolute upper-left X:"), Field(info, "Absolute upper-left Y:"),
                  Field(info, "Width:"), Field(info, "Height:"))
         .marginsAdded(QMargins(edges.value(0), edges.value(2), edges.value(1), edges.value(3)));
 }
-
-} // namespace
 
 class LunetraBinaryTest : public QObject {
     Q_OBJECT
@@ -150,16 +146,11 @@ class LunetraBinaryTest : public QObject {
     }
     // What weston shows, from its debugging scope.
     QString westonScene() {
-        QProcess scene;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", at("runtime"));
-        env.insert("WAYLAND_DISPLAY", "lunetra-test");
-        scene.setProcessEnvironment(env);
-        scene.start("weston-debug", {"scene-graph"});
-        scene.waitForFinished(2000);
-        scene.kill();
-        scene.waitForFinished(2000);
-        return QString::fromLocal8Bit(scene.readAllStandardOutput());
+        return QString::fromLocal8Bit(
+            Output("env",
+                   {"XDG_RUNTIME_DIR=" + at("runtime"), "WAYLAND_DISPLAY=lunetra-test",
+                    "weston-debug", "scene-graph"},
+                   2000));
     }
     // A private runtime folder for the compositor, and the program it starts first, which
     // tells the session's displays and then waits.
@@ -226,10 +217,8 @@ private slots:
         QVERIFY(QFile::setPermissions(at("bin/xdg-open"), QFile::ReadOwner | QFile::ExeOwner));
     }
     void cleanup() {
-        for (auto& process : started) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
+        for (auto& process : started)
+            process->kill(), process->waitForFinished(5000);
         started.clear();
         home.reset();
     }

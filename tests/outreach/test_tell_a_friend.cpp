@@ -9,17 +9,13 @@
 namespace taf = lunetra::modTellAFriend;
 using taf::Request;
 
-namespace {
-
 const std::string Distinct = "Please Enter Distinct Email Addresses";
 const std::string Proper = "Please Enter Proper Email Address";
 
-std::string Said(const taf::SendOutcome& outcome) {
+static std::string Said(const taf::SendOutcome& outcome) {
     const auto* refused = std::get_if<taf::Refused>(&outcome);
     return refused != nullptr ? refused->message : "sent";
 }
-
-} // namespace
 
 // Each row: what the send button says, then what TellAFriend says on the values it kept
 // (the same, unless the send button refused before TellAFriend ran). Each row also fails the

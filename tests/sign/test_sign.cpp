@@ -11,8 +11,6 @@
 #include <string>
 #include <utility>
 
-namespace {
-
 namespace chr = std::chrono;
 namespace sign = lunetra::modPlanetSign;
 using lunetra::ConversionError;
@@ -22,7 +20,7 @@ constexpr std::array<std::string_view, 12> Months = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-chr::sys_days Days(const sign::CalendarDay& d) {
+static chr::sys_days Days(const sign::CalendarDay& d) {
     const chr::year_month_day date = chr::year{d.year} / d.month / d.day;
     EXPECT_TRUE(date.ok()) << d.year << "-" << d.month << "-" << d.day << " does not exist";
     return date;
@@ -102,4 +100,21 @@ TEST(FindReading, MatchesTheNameExactly) {
         EXPECT_NE(lunetra::FindReading(period.sign).value_or(""), "") << period.sign;
 }
 
-} // namespace
+// The computed sign lives as long as the process and only this test finds a sign, so its history
+// is one test, from the empty start.
+TEST(ComputedSign, KeepsTheLastSignFound) {
+    EXPECT_EQ(sign::ComputedSign(), "");
+    sign::FindIxionSign("1899", "January", "1");
+    EXPECT_EQ(sign::ComputedSign(), "");
+
+    sign::FindIxionSign("1904", "October", "21");
+    EXPECT_EQ(sign::ComputedSign(), "Virgo");
+    sign::FindIxionSign("2019", "January", "1");
+    sign::FindIxionSign("1934", "march", "1");
+    EXPECT_THROW(sign::FindIxionSign("abc", "January", "1"), ConversionError);
+    EXPECT_THROW(sign::FindIxionSign("1904", "October", "abc"), ConversionError);
+    EXPECT_EQ(sign::ComputedSign(), "Virgo");
+
+    sign::FindIxionSign("1950", "", "");
+    EXPECT_EQ(sign::ComputedSign(), "Libra");
+}

@@ -1,24 +1,32 @@
 #include "support/AccessibleControls.h"
+#include "support/Addresses.h"
 #include "support/Colours.h"
 #include "support/FakeServices.h"
+#include "ui/ClickableLabel.h"
 #include "ui/Look.h"
 #include "ui/ScreenReader.h"
 #include "ui/Style.h"
+#include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 using namespace lunetra;
 
@@ -46,6 +54,24 @@ class MainWindowTest : public QObject {
         child<QPushButton>("cmdNext")->click();
     }
     QString sign() { return child<QLabel>("lblIxionSign", window->resultWindow())->text(); }
+    // The main window, or a result window brought up by a real lookup.
+    QMainWindow* open(const QString& kind) {
+        if (kind == QLatin1String("main"))
+            return window.get();
+        enter(QStringLiteral("A"), date());
+        return window->resultWindow();
+    }
+    static void trigger(QWidget* shown, const char* entry) {
+        shown->findChild<QAction*>(QLatin1String(entry))->trigger();
+    }
+    // A menu as "name caption" lines, separators included.
+    static QStringList entries(const QList<QAction*>& actions) {
+        QStringList lines;
+        for (const QAction* action : actions)
+            lines << (action->menu() ? action->menu()->objectName() : action->objectName()) + u' ' +
+                         (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return lines;
+    }
     // The frame stands in the centre of the screen the test runs on (its size is the build's).
     static void verifyCentred(QWidget* shown) {
         QVERIFY(QTest::qWaitForWindowExposed(shown));
@@ -110,14 +136,10 @@ private slots:
             QApplication::setPalette(desktop);
             init();
             list(0)->setFocus(); // drawn with the focus's dotted line too
-            test::CheckColours(*window, {{"Frame2", Band},
-                                         {"Frame1", Background},
-                                         {"cboDate", Background, {-30, 3}},
-                                         {"cboYear", Purple, {}, true},
-                                         {"cmdNext", ButtonGrey},
-                                         {"cmdExit", ButtonGrey},
-                                         {"Label3", Purple, {}, true}});
             // clang-format off
+            test::CheckColours(*window, {{"Frame2", Band}, {"Frame1", Background},
+                {"cboDate", Background, {-30, 3}}, {"cboYear", Purple, {}, true},
+                {"cmdNext", ButtonGrey}, {"cmdExit", ButtonGrey}, {"Label3", Purple, {}, true}});
             test::CheckSpoken(*window, {{"Label61", Link}, {"lblFullBrand", Link},
                                         {"lblCobrand", Link}, {"txtName", EditableText, "Name"},
                                         {"cboDate", ComboBox, "Day of birth", "Date"},
@@ -134,15 +156,12 @@ private slots:
                 QCOMPARE(font.families().value(0), QStringLiteral("Verdana"));
                 QCOMPARE(font.pointSizeF(), 8.25);
             }
-            test::CheckColours(*result, {{"Frame2", Band},
-                                         {"fraPowerSign", Background},
-                                         {"Frame5", Band},
-                                         {"cmdExit", ButtonGrey},
-                                         {"cmdBack", ButtonGrey},
-                                         {"lblFullBrand", Orange, {}, true}});
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
             // clang-format off
+            test::CheckColours(*result, {{"Frame2", Band}, {"fraPowerSign", Background},
+                {"Frame5", Band}, {"cmdExit", ButtonGrey}, {"cmdBack", ButtonGrey},
+                {"lblFullBrand", Orange, {}, true}});
             test::CheckSpoken(*result, {{"Label61", Link}, {"lblFullBrand", Link},
                                         {"lblCobrand", Link}, {"lblSignDesc", StaticText},
                                         {"lblIxionSign", StaticText, "Your Ixion sign: Virgo"},
@@ -238,6 +257,134 @@ private slots:
         QVERIFY(!first);
         QVERIFY(window->resultWindow() && window->resultWindow()->isVisible());
         QCOMPARE(sign(), QStringLiteral("Virgo"));
+    }
+
+    // On both windows: the menus are as designed, each entry and label opens its page and leaves
+    // the window up, and the About entry shows the one About window, made on first use, modal,
+    // with the focus on OK each time.
+    void menusAndLabelsOpenTheirPages() {
+        const std::tuple<QString, QStringList, QStringList> bars[] = {
+            {"main",
+             {"mnuFindPowerSign Find My &Ixion Astrology Sign", "mnuExit E&xit"},
+             {"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuHelp1 -",
+              "mnuUpdate Check for Software &Update", "mnuHelp2 -", "mnuAbout &About Software"}},
+            {"result",
+             {"mnuFileBack &Back", "mnuExit E&xit"},
+             {"mnuOnline &Online Help", "mnuVisit &Visit Us Online", "mnuFileSep1 -",
+              "mnuUpdate &Check for Software Update", "mnuFileSep2 -",
+              "mnuAbout &About Software"}}};
+        using namespace test::design;
+        const std::pair<const char*, std::string_view> links[] = {
+            {"mnuOnline", ProductHelpPage},     {"mnuVisit", MakerHomePage},
+            {"mnuUpdate", ProductDownloadPage}, {"mnuDonate", DonationPage},
+            {"Label61", MakerHomePage},         {"lblCobrand", CoBrandingPage},
+            {"lblFullBrand", FullBrandingPage}};
+        // A press released off the label, or a right click, is no click.
+        auto* banner = window->findChild<ClickableLabel*>(QStringLiteral("Label61"));
+        QTest::mousePress(banner, Qt::LeftButton);
+        QTest::mouseRelease(banner, Qt::LeftButton, {}, QPoint(-5, -5));
+        QTest::mouseClick(banner, Qt::RightButton);
+        QVERIFY(services->openedPages.empty());
+        QList<QWidget*> abouts;
+        QStringList seen;
+        QVERIFY(!std::ranges::any_of(QApplication::topLevelWidgets(), [](const QWidget* made) {
+            return made->objectName() == QLatin1String("frmAbout");
+        }));
+        for (const auto& [kind, file, help] : bars) {
+            QMainWindow* shown = open(kind);
+            QVERIFY(QTest::qWaitForWindowExposed(shown));
+            const QList<QAction*> bar = shown->menuBar()->actions();
+            QCOMPARE(entries(bar),
+                     (QStringList{"mnuFile &File", "mnuHelp &Help", "mnuDonate &Donate",
+                                  "mnuMakeMoneyOnline Make Money &Online"}));
+            QCOMPARE(entries(bar[0]->menu()->actions()), file);
+            QCOMPARE(entries(bar[1]->menu()->actions()), help);
+            QVERIFY(bar[2]->isEnabled() && !bar[2]->menu());
+            QVERIFY(!bar[3]->isEnabled()); // the offer entry can never be chosen
+            for (const auto& [control, page] : links) {
+                if (auto* label = shown->findChild<ClickableLabel*>(control)) {
+                    label->raise();
+                    QTest::mouseClick(label, Qt::LeftButton);
+                    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+                } else {
+                    trigger(shown, control);
+                }
+                QVERIFY2(services->openedPages.back() == OnConfiguredHosts(page), control);
+            }
+            QTimer::singleShot(0, this, [&] {
+                QWidget* about = QApplication::activeModalWidget();
+                about->close(); // first, so that a failed check cannot leave it open
+                abouts << about;
+                seen << about->objectName() + u' ' + about->focusWidget()->objectName() + u' ' +
+                            about->windowTitle();
+            });
+            trigger(shown, "mnuAbout");
+            QVERIFY(shown->isVisible());
+        }
+        QCOMPARE(services->openedPages.size(), 2 * std::size(links));
+        QCOMPARE(services->settingWrites, 0); // the update entry leaves the reminder's day alone
+        QCOMPARE(abouts[1], abouts[0]);
+        QCOMPARE(seen, QStringList(2, "frmAbout cmdOK Lunetra v1.0"));
+        QVERIFY(abouts[0]->isModal() && !abouts[0]->windowIcon().isNull());
+    }
+
+    void fileEntriesRunTheButtonsProcedures() {
+        QSignalSpy leaving(window.get(), &WorkingWindow::leaving);
+        trigger(window.get(), "mnuFindPowerSign"); // with an empty name, as the button
+        QCOMPARE(services->messages, QStringList{"Please Enter Your Name"});
+        trigger(open(QStringLiteral("result")), "mnuFileBack");
+        QVERIFY(window->isVisible() && !window->resultWindow());
+        trigger(open(QStringLiteral("result")), "mnuExit");
+        QVERIFY(!window->isVisible() && !window->resultWindow());
+        window->show();
+        trigger(window.get(), "mnuExit");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(leaving.count(), 3); // each close of a working window
+    }
+
+    // The About window alone: its texts word for word, as a screen reader says them. Each link,
+    // clicked twice and then followed as a screen reader does, opens its page each time and leaves
+    // the window open; OK, Enter and Escape close it.
+    void textsLinksAndKeys() {
+        using enum QAccessible::Role;
+        using namespace test::design;
+        const std::string home = OnConfiguredHosts(MakerHomePage);
+        const std::pair<const char*, std::string> rows[] = {
+            {"lblHomePage", home},
+            {"Label5", OnConfiguredHosts(FullBrandingPage)},
+            {"cmdOK", ""},
+            {"Return", ""},
+            {"Escape", ""}};
+        for (const auto& [control, page] : rows) {
+            test::FakeServices services;
+            frmAbout about(services);
+            test::CheckSpoken(
+                about,
+                {{"Label2", StaticText, "Lunetra v1.0"},
+                 {"Label1", StaticText,
+                  "Lunetra finds your Ixion sign. Ixion gives more insight about one's mental "
+                  "attitude, strength, plans, aspirations and transformations. This brings "
+                  "purpose into your life. This shows our capability of doing things."},
+                 {"lblHomePage", Link, "Click here to visit " + QString::fromStdString(home)},
+                 {"Label6", StaticText,
+                  "Home Business Opportunity. Start your own Internet business and make "
+                  "money online. Get this software fully branded for your website."},
+                 {"Label5", Link, "Click here for more details"},
+                 {"cmdOK", Button, "OK"}});
+            about.show();
+            QVERIFY(about.findChild<QPushButton*>("cmdOK")->isDefault()); // marked as such
+            if (QWidget* clicked = about.findChild<QWidget*>(control)) {
+                for (int click = 0; click < 2 && about.isVisible(); ++click)
+                    QTest::mouseClick(clicked, Qt::LeftButton);
+                if (about.isVisible())
+                    QAccessible::queryAccessibleInterface(clicked)->actionInterface()->doAction(
+                        QAccessibleActionInterface::pressAction());
+            } else {
+                QTest::keyClick(&about, QKeySequence(control)[0].key());
+            }
+            QCOMPARE(services.openedPages, std::vector(page.empty() ? 0 : 3, page));
+            QCOMPARE(about.isVisible(), !page.empty());
+        }
     }
 };
 

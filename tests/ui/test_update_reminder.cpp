@@ -7,19 +7,15 @@
 using namespace std::chrono;
 using namespace lunetra;
 
-namespace {
-
 const std::string Key = "LastUpdateReminder";
 const std::string Today = "2026-12-05"; // the fake's today
 
 // One start of the reminder with the given day stored, or with nothing stored when empty.
-void Start(test::FakeServices& services, const std::string& storedDay) {
+static void Start(test::FakeServices& services, const std::string& storedDay) {
     if (!storedDay.empty())
         services.settings[Key] = storedDay;
     modHelp::PromptForUpdate(services);
 }
-
-} // namespace
 
 // The first start stores today and asks nothing; after that a day fifteen or more days away
 // asks, and only an answered question stores today. A value that is not a day in the stored
