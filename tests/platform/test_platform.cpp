@@ -147,6 +147,8 @@ private slots:
             QVERIFY(QFile::exists(folder + "/lunetra.conf"));
             QCOMPARE(InstanceGuard("lunetra").lockName(), (folder + "/lunetra.lock").toStdString());
         }
+        // Separators in the program's name would name a file elsewhere.
+        QCOMPARE(InstanceGuard("a/b\\c", "/f").lockName(), std::string("/f/a_b_c.lock"));
         const auto shared = Override("XDG_CONFIG_HOME", absolute);
         QVERIFY(::chmod(absolute, 01777) == 0);
         InstanceGuard guard("lunetra");
