@@ -139,6 +139,7 @@ private slots:
             // clang-format off
             test::CheckColours(*window, {{"Frame2", Band}, {"Frame1", Background},
                 {"cboDate", Background, {-30, 3}}, {"cboYear", Purple, {}, true},
+                {"txtName", Background, {3, 3}},
                 {"cmdNext", ButtonGrey}, {"cmdExit", ButtonGrey}, {"Label3", Purple, {}, true}});
             test::CheckSpoken(*window, {{"Label61", Link}, {"lblFullBrand", Link},
                                         {"lblCobrand", Link}, {"txtName", EditableText, "Name"},
@@ -156,6 +157,7 @@ private slots:
                 QCOMPARE(font.families().value(0), QStringLiteral("Verdana"));
                 QCOMPARE(font.pointSizeF(), 8.25);
             }
+            QVERIFY(name()->font().bold() && list(1)->font().bold()); // the entry's own
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
             // clang-format off
