@@ -1,6 +1,8 @@
 // Drives the built program in a real X session (run under xvfb-run) as a person would, with
 // xdotool for the keyboard. Every run gets its own settings, lock and browser folders.
 
+#include "support/Addresses.h"
+
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -415,9 +417,9 @@ private slots:
         QVERIFY(visibleWindows(next, "Renamed").isEmpty());
     }
 
-    // Fifteen days after the last reminder the question comes first; once it is answered No,
-    // the main window comes and stays. Qt's own messages, asked for, still reach the error
-    // output after start-up.
+    // Fifteen days after the last reminder the question comes first; Yes opens the download
+    // page in the browser, exactly as written, and the main window then comes and stays. Qt's own
+    // messages, asked for, still reach the error output after start-up.
     void theReminderIsAnsweredBeforeTheMainWindowStays() {
         QVERIFY(std::ofstream(at("config/lunetra.conf").toStdString())
                 << "[Settings]\nLastUpdateReminder=2001-01-01\n");
@@ -425,12 +427,16 @@ private slots:
         const QString question = waitForWindow(lunetra, NoticeTitle);
         QVERIFY2(!question.isEmpty(), "no question");
         QVERIFY(waitForWindow(lunetra, MainTitle, 300).isEmpty());
-        press(question, "Escape");
+        press(question, "Return");
         QVERIFY(!waitForWindow(lunetra, MainTitle).isEmpty());
         QTest::qWait(500);
         QCOMPARE(lunetra->state(), QProcess::Running);
         QVERIFY(settingsText().contains(QDate::currentDate().toString(Qt::ISODate)));
-        QVERIFY(!QFile::exists(at("bin/opened")));
+        QFile opened(at("bin/opened"));
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(opened.readAll().toStdString(), lunetra::test::design::OnConfiguredHosts(
+                                                     lunetra::test::design::ProductDownloadPage) +
+                                                     '\n');
         QVERIFY(lunetra->readAllStandardError().contains("qt.qpa.events"));
     }
 };
