@@ -369,6 +369,8 @@ private slots:
         for (const auto& [control, page] : rows) {
             test::FakeServices services;
             frmAbout about(services);
+            // Said as a dialog, as the toolkit says one, not as a plain window.
+            QCOMPARE(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Dialog);
             test::CheckSpoken(
                 about,
                 {{"Label2", StaticText, "Lunetra v1.0"},
