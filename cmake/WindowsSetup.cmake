@@ -16,14 +16,30 @@ add_custom_target(lunetra_qt_runtime ALL
     VERBATIM)
 add_dependencies(lunetra lunetra_qt_runtime)
 
-# The icon Explorer and the task bar show, from the same renderings as on Linux.
+# The icon Explorer and the task bar show, at each size Windows asks for: small icons are 16,
+# 20, 24 and 32 pixels at 100, 125, 150 and 200 %, large ones twice that, and 256 for the
+# largest views. Sizes the Linux icons share are those very renderings.
 find_program(IMAGEMAGICK_CONVERT convert REQUIRED)
 set(_windows ${CMAKE_BINARY_DIR}/windows)
+set(_svg ${PROJECT_SOURCE_DIR}/resources/lunetra.svg)
+set(_ico_images)
+foreach(_size 16 20 24 32 40 48 64 256)
+    set(_png ${LUNETRA_ICONS})
+    list(FILTER _png INCLUDE REGEX "-${_size}\\.png$")
+    if(NOT _png)
+        set(_png ${_windows}/lunetra-${_size}.png)
+        add_custom_command(OUTPUT ${_png}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${_windows}
+            COMMAND ${RSVG_CONVERT} -w ${_size} -h ${_size} -o ${_png} ${_svg}
+            DEPENDS ${_svg} VERBATIM)
+    endif()
+    list(APPEND _ico_images ${_png})
+endforeach()
 set(LUNETRA_ICO ${_windows}/lunetra.ico)
 add_custom_command(OUTPUT ${LUNETRA_ICO}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${_windows}
-    COMMAND ${IMAGEMAGICK_CONVERT} ${LUNETRA_ICONS} ${LUNETRA_ICO}
-    DEPENDS ${LUNETRA_ICONS} VERBATIM)
+    COMMAND ${IMAGEMAGICK_CONVERT} ${_ico_images} ${LUNETRA_ICO}
+    DEPENDS ${_ico_images} VERBATIM)
 configure_file(${PROJECT_SOURCE_DIR}/resources/windows/lunetra.rc.in ${_windows}/lunetra.rc @ONLY)
 target_sources(lunetra PRIVATE ${_windows}/lunetra.rc)
 set_source_files_properties(${_windows}/lunetra.rc PROPERTIES OBJECT_DEPENDS ${LUNETRA_ICO})
