@@ -136,7 +136,7 @@ wait "$interactive" || fail "the setup through its pages ended with $?"
 eventually count_is "Lunetra v1.0" 1 || fail "Finish did not start Lunetra"
 # With /S, neither changes a byte while it runs, and both end with an error (the uninstaller
 # tells its own only when run in place, with _?=); once it is closed, both do their work.
-files() { (cd "$programs" && find . -type f -exec md5sum {} + | sort); }
+files() { (cd "$programs" && find . -type f -exec md5sum {} + -exec stat -c '%n %z' {} + | sort); } # %z: any write
 installed=$(files)
 "$wine" "$setup" /S && fail "setup /S over a running Lunetra ended with 0"
 "$wine" "$programs/uninstall.exe" /S "_?=$(quiet_wine winepath -w "$programs")" && fail "uninstall /S ended with 0"
