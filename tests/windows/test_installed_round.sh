@@ -49,8 +49,7 @@ for value in 'DisplayName.*Lunetra' 'DisplayVersion.*1\.0' 'Publisher.*Qorvane' 
 done
 # Sharp and themed at any scale; icons at every size Windows asks for; the copyright as Explorer shows it.
 for program in "$setup" "$programs/uninstall.exe"; do
-    grep -q -a -E '<dpiAware[^>]*>true</dpiAware>' "$program" &&
-        grep -q -a -F 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$program" ||
+    [ "$(grep -a -o -E '<dpiAware[^>]*>true<|"Microsoft.Windows.Common-Controls" version="6' "$program" | sort -u | wc -l)" = 2 ] ||
         fail "$program is not DPI aware with Common Controls 6"
 done
 [ "$(identify -format '%w ' "$icon")" = "16 20 24 32 40 48 64 256 " ] || fail "icon sizes: $(identify -format '%w ' "$icon")"
@@ -111,8 +110,7 @@ wait "$second" || fail "the second start did not end well after OK"
 # While Lunetra runs, setup and uninstaller ask a person to close it first.
 # A window with the title given that reads the text given; import would wait for a click without one.
 asks() { title=$1 want=$2 && eventually eval 'w=$(window_id "$title") && [[ -n $w && $(reads "$w") == *"$want"* ]]'; }
-"$wine" "$programs/uninstall.exe"
-asks "Lunetra 1.0 Uninstall" "Lunetra is running" || fail "the uninstaller did not ask to close Lunetra"
+"$wine" "$programs/uninstall.exe" && asks "Lunetra 1.0 Uninstall" "Lunetra is running" || fail "no uninstaller question"
 keys "$(window_id "Lunetra 1.0 Uninstall")" Escape
 "$wine" "$setup" & interactive=$! && pids+=($!)
 asks "Lunetra 1.0 Setup" "Lunetra is running" || fail "the setup did not ask to close Lunetra"
@@ -142,9 +140,8 @@ installed=$(files)
 "$wine" "$programs/uninstall.exe" /S "_?=$(quiet_wine winepath -w "$programs")" && fail "uninstall /S ended with 0"
 [ "$(files)" = "$installed" ] || fail "files changed while Lunetra ran: $(diff <(echo "$installed") <(files))"
 quiet_wine reg query "$key" >/dev/null && [ -f "$shortcut" ] || fail "the entry or the shortcut went while Lunetra ran"
-keys "$(window_id "Lunetra v1.0")" Escape
-eventually eval '[ "$(shown "Lunetra v1.0" | grep -c topmost)" = 1 ]' && keys "$(window_id "Lunetra v1.0")" alt+F4
-eventually count_is "Lunetra v1.0" 0 || fail "Lunetra started by the setup did not end"
+keys "$(window_id "Lunetra v1.0")" Escape && eventually eval '[ "$(shown "Lunetra v1.0" | grep -c topmost)" = 1 ]' &&
+    keys "$(window_id "Lunetra v1.0")" alt+F4 && eventually count_is "Lunetra v1.0" 0 || fail "Lunetra did not end"
 eventually "$wine" "$setup" /S || fail "setup /S failed once Lunetra had ended" # its window goes first
 [ "$(md5sum <"$settings")" = "$kept" ] || fail "an update changed $settings"
 
