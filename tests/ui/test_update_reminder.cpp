@@ -19,13 +19,14 @@ static void Start(test::FakeServices& services, const std::string& storedDay) {
 
 // The first start stores today and asks nothing; after that a day fifteen or more days away
 // asks, and only an answered question stores today. A value that is not a day in the stored
-// form (another form, a day that does not exist, a stray blank) asks nothing and stores
+// form (another form, a day that does not exist, a stray blank or sign) asks nothing and stores
 // nothing, so every later start does the same until the value is replaced.
 TEST(UpdateReminder, AsksOnlyWhenTheStoredDayIsFifteenOrMoreDaysAway) {
     const std::pair<std::string, bool> rows[] = {
         {"", false},           {"2026-11-20", true},  {"2026-11-21", false},
         {Today, false},        {"2026-12-19", false}, {"2026-12-20", true},
-        {"05/12/2026", false}, {"2026-02-30", false}, {" 2026-12-05", false}};
+        {"05/12/2026", false}, {"2026-02-30", false}, {" 2026-12-05", false},
+        {"-026-11-05", false}, {"2026-+1-05", false}};
     for (const auto& [day, asks] : rows) {
         test::FakeServices services;
         Start(services, day);
