@@ -25,9 +25,10 @@ function(lunetra_wine_environment)
         ENVIRONMENT_MODIFICATION PATH=path_list_prepend:${LUNETRA_WINE_HOME}/no-browser)
 endfunction()
 
+# The widget tests take up to 80 s under Wine on two cores; the limit leaves room for a busy one.
 function(lunetra_under_wine name)
     lunetra_wine_environment(${name})
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 120)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)
 endfunction()
 
 # Without a console QtTest reports to the debugger alone, and Wine hands no QT_ variable of the
