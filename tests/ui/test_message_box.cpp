@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -90,14 +91,23 @@ private slots:
             const auto boxes = bar->findChildren<QAbstractButton*>();
             QCOMPARE(boxes.size(), 1);
             QVERIFY(!boxes.first()->icon().isNull());
-            // The caption is drawn in the middle of the bar, in the bar's text colour.
+            // The caption is drawn bold in the middle of the bar, in the bar's text colour, and
+            // the close box flat on the bar until the pointer is over it.
             const QImage drawn = bar->grab().toImage();
-            const QColor ink = bar->palette().color(QPalette::WindowText);
-            bool written = false;
-            for (int y = 0; y < drawn.height(); ++y)
-                for (int x = drawn.width() / 3; x < drawn.width() * 2 / 3; ++x)
-                    written |= drawn.pixelColor(x, y) == ink;
-            QVERIFY(written);
+            const QColor ink = bar->palette().color(QPalette::WindowText),
+                         ground = drawn.pixelColor(0, 0);
+            QCOMPARE(drawn.pixelColor(boxes.first()->geometry().topLeft() + QPoint(1, 1)), ground);
+            QImage expected(drawn.size(), drawn.format());
+            expected.fill(ground);
+            QPainter painter(&expected);
+            QFont bold = bar->font();
+            bold.setBold(true);
+            painter.setFont(bold);
+            painter.setPen(ink);
+            painter.drawText(expected.rect(), Qt::AlignCenter, window->windowTitle());
+            painter.end();
+            const QRect caption(0, 0, boxes.first()->x(), drawn.height());
+            QCOMPARE(drawn.copy(caption), expected.copy(caption));
             boxes.first()->click();
             QVERIFY(!window->isVisible());
         }
