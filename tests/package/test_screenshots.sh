@@ -18,6 +18,20 @@ for name in $names; do
 done
 [ "$(grep -o '[^/]*</image>' "$metainfo" | sed 's|</image>||' | sort)" = "$names" ] ||
     fail "the metainfo's screenshots are not the pictures"
-width() { identify -format %w "$tmp/docs/$1"; }
-# At scale factor 2 the main window is twice as wide.
-(($(width main-window-scale-2.png) == 2 * $(width main-window.png))) || fail "scale 2 width"
+# Each picture shows its window as designed: the client area's width, its height with the menu
+# bar above it, and each designed colour on at least the given share of the picture.
+while read -r name width low high colours; do
+    size=$(identify -format '%w %h' "$tmp/docs/$name")
+    ((${size% *} == width && ${size#* } >= low && ${size#* } <= high)) || fail "$name is $size"
+    for pair in $colours; do
+        colour="rgb(${pair%=*})"
+        share=$(convert "$tmp/docs/$name" -fill black +opaque "$colour" -fill white -opaque "$colour" \
+            -format '%[fx:mean]' info:)
+        awk "BEGIN { exit !($share >= ${pair#*=}) }" || fail "$name shows $colour on $share of it"
+    done
+done <<'ROWS'
+main-window.png 499 394 424 255,224,192=0.4 64,64,64=0.15 128,128,128=0.05 255,128,0=0.002
+result-window.png 497 368 398 255,224,192=0.4 64,64,64=0.15 128,128,128=0.05 255,128,0=0.002
+exit-window.png 741 315 315 255,255,255=0.3 0,0,128=0.25 255,255,0=0.0005 0,0,192=0.001
+main-window-scale-2.png 998 788 848 255,224,192=0.4 64,64,64=0.15 128,128,128=0.05 255,128,0=0.002
+ROWS
