@@ -158,14 +158,15 @@ private slots:
                 QCOMPARE(font.pointSizeF(), 8.25);
             }
             QVERIFY(name()->font().bold() && list(1)->font().bold()); // the entry's own
-            // Every label shows its whole text: a paragraph wrapped in its place, a caption from
-            // the top of its place, where the design puts it.
+            // Every label shows its whole text within what holds it: a paragraph wrapped in its
+            // place, a caption from the top of its place, where the design puts it.
             for (QWidget* shown : {static_cast<QWidget*>(window.get()), result})
                 for (const QLabel* label : shown->findChildren<QLabel*>())
-                    QVERIFY2(label->wordWrap()
-                                 ? label->heightForWidth(label->width()) <= label->height()
-                                 : label->sizeHint().width() <= label->width() &&
-                                       label->sizeHint().height() == label->height(),
+                    QVERIFY2(label->parentWidget()->rect().contains(label->geometry()) &&
+                                 (label->wordWrap()
+                                      ? label->heightForWidth(label->width()) <= label->height()
+                                      : label->sizeHint().width() <= label->width() &&
+                                            label->sizeHint().height() == label->height()),
                              qPrintable(label->objectName()));
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
