@@ -18,8 +18,6 @@
 #include <fstream>
 #include <memory>
 
-#include <sys/stat.h>
-
 const QString Lunetra = LUNETRA_BINARY, MainTitle = "Lunetra v1.0", NoticeTitle = "Lunetra";
 
 static QByteArray Output(const QString& program, const QStringList& arguments, int wait = 5000) {
@@ -266,7 +264,8 @@ private slots:
             const QPointF off = QRectF(FrameOf(window)).center() - middle;
             return qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2;
         };
-        QProcess* lunetra = launch();
+        // Lunetra reads no command line, not even Qt's options.
+        QProcess* lunetra = launch({}, {"-qwindowtitle", "Renamed", "-platform", "offscreen"});
         const QString mainWindow = waitForWindow(lunetra, MainTitle);
         QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
         QVERIFY2(centred(mainWindow), qPrintable(Run("xwininfo", {"-id", mainWindow})));
@@ -382,39 +381,6 @@ private slots:
         lunetra->terminate();
         QVERIFY(lunetra->waitForFinished(5000));
         QCOMPARE(lunetra->readAllStandardError(), QByteArray());
-    }
-
-    // While one runs, a second start shows a notice and ends on OK, leaving the first and the
-    // settings alone, also without a runtime folder or with another temporary folder. Once the
-    // first is killed (no chance to give the lock back), the next start shows its main window,
-    // also with a FIFO in the settings' place (test_platform has every other kind of leftover),
-    // and reads no command line, not even Qt's options.
-    void aSecondStartIsRefusedButNotAfterTheFirstWasKilled() {
-        QProcess* first = launch();
-        QVERIFY(!waitForWindow(first, MainTitle).isEmpty());
-        const QString settingsBefore = settingsText();
-        for (const QStringList& variables :
-             {QStringList(), {"XDG_RUNTIME_DIR"}, {"TMPDIR=" + at("bin")}}) {
-            QProcess* second = launch(variables);
-            const QString notice = waitForWindow(second, NoticeTitle);
-            QVERIFY2(!notice.isEmpty(), qPrintable("no notice with " + variables.join(u' ')));
-            QVERIFY(waitForWindow(second, MainTitle, 300).isEmpty());
-            press(notice, "Return");
-            QVERIFY2(second->waitForFinished(10000), "the second start did not end after OK");
-            QCOMPARE(second->exitCode(), 0);
-        }
-        QCOMPARE(first->state(), QProcess::Running);
-        QCOMPARE(settingsText(), settingsBefore);
-
-        first->kill();
-        QVERIFY(first->waitForFinished(5000));
-        QVERIFY(QFile::remove(at("config/lunetra.conf")) &&
-                ::mkfifo(QFile::encodeName(at("config/lunetra.conf")), 0600) == 0);
-        QProcess* next = launch({}, {"-qwindowtitle", "Renamed", "-platform", "offscreen"});
-        QVERIFY2(!waitForWindow(next, MainTitle).isEmpty(), "the next start showed no main window");
-        // and no notice or question with it
-        QVERIFY(waitForWindow(next, NoticeTitle, 300).isEmpty());
-        QVERIFY(visibleWindows(next, "Renamed").isEmpty());
     }
 
     // Fifteen days after the last reminder the question comes first; Yes opens the download
