@@ -1,6 +1,5 @@
-// The instance lock and the settings store as Windows builds them: a named mutex, and an INI
-// file in the user's application-data folder (its format is test_platform's).
-#include "platform/InstanceGuard.h"
+// The settings store as Windows builds it: an INI file in the user's application-data folder
+// (its format is test_platform's). The named mutex is the installed round's.
 #include "platform/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +10,6 @@
 
 using namespace lunetra::platform;
 namespace fs = std::filesystem;
-
-TEST(InstanceGuardOnWindows, OneHolderAtATimeForEachProgram) {
-    InstanceGuard first("lunetra");
-    ASSERT_TRUE(first.isFirstInstance());
-    EXPECT_TRUE(first.isFirstInstance()); // asking again keeps the lock
-    InstanceGuard second("lunetra");
-    EXPECT_FALSE(second.isFirstInstance());
-    InstanceGuard other("lunetra2");
-    EXPECT_TRUE(other.isFirstInstance());
-    first.release();
-    EXPECT_TRUE(second.isFirstInstance());
-}
 
 TEST(SettingsStoreOnWindows, KeepsTheDayInTheUsersFolderAndNeverReplacesAFolder) {
     const fs::path folder = fs::temp_directory_path() / "lunetra-settings";
