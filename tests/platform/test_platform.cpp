@@ -42,14 +42,14 @@ static QByteArray Contents(const QString& path) {
 }
 
 // Puts a thing of this kind in the path's place: "file" (empty), "garbage" (a file nobody may
-// read), "folder" (not empty), "fifo", "null" (the null device, which only root may make) or
-// "->target" (a symbolic link).
+// read), "folder" (not empty), "empty" (a folder), "fifo", "null" (the null device, which only
+// root may make) or "->target" (a symbolic link).
 static bool Make(const QString& kind, const QString& path) {
     QFile file(path);
     if (kind.startsWith("->"))
         return QFile::link(kind.mid(2), path);
-    if (kind == "folder")
-        return QDir().mkpath(path + "/x");
+    if (kind == "folder" || kind == "empty")
+        return QDir().mkpath(kind == "folder" ? path + "/x" : path);
     if (kind == "fifo")
         return ::mkfifo(QFile::encodeName(path), 0600) == 0;
     if (kind == "null")
@@ -183,8 +183,8 @@ private slots:
     // is free, even while a program its holder started still runs.
     void anythingButALiveLockIsTakenOver() {
         QVERIFY(std::ofstream(dir.filePath("outside").toStdString()) << "mine");
-        const QStringList kinds = {"file",   "folder", "garbage",
-                                   "->none", "fifo",   "->" + dir.filePath("outside")};
+        const QStringList kinds = {
+            "file", "folder", "garbage", "->none", "fifo", "empty", "->" + dir.filePath("outside")};
         for (int row = 0; row < kinds.size(); ++row) {
             const QString folder = dir.filePath("taken/%1").arg(row), race = folder + "/race";
             QVERIFY(QDir().mkpath(race) && Make(kinds[row], folder + "/Lunetra.lock") &&
@@ -192,6 +192,9 @@ private slots:
             InstanceGuard first("Lunetra", folder.toStdString()),
                 second("Lunetra", folder.toStdString());
             QVERIFY2(first.isFirstInstance(), qPrintable(kinds[row]));
+            // Only a folder with something in it is kept, moved aside.
+            QCOMPARE(QDir(folder).entryList({"*.left-*"}, QDir::AllEntries | QDir::System).size(),
+                     kinds[row] == "folder" ? 1 : 0);
             QVERIFY2(!second.isFirstInstance(), qPrintable(kinds[row]));
             first.release();
             QVERIFY2(second.isFirstInstance(), qPrintable(kinds[row]));

@@ -141,6 +141,17 @@ private slots:
                 {"cboDate", Background, {-30, 3}}, {"cboYear", Purple, {}, true},
                 {"txtName", Background, {3, 3}},
                 {"cmdNext", ButtonGrey}, {"cmdExit", ButtonGrey}, {"Label3", Purple, {}, true}});
+            // clang-format on
+            // A button with the keyboard shows it by a dotted line, in its text's colour, inside.
+            auto* next = child<QPushButton>("cmdNext");
+            next->setFocus();
+            const QImage drawn = next->grab().toImage();
+            int dots = 0;
+            for (int x = 3; x < next->width() - 4; ++x)
+                dots += drawn.pixelColor(x, 3) == next->palette().color(QPalette::ButtonText);
+            QVERIFY2(dots > next->width() / 4 && dots < next->width() * 3 / 4,
+                     qPrintable(QString::number(dots)));
+            // clang-format off
             test::CheckSpoken(*window, {{"Label61", Link}, {"lblFullBrand", Link},
                                         {"lblCobrand", Link}, {"txtName", EditableText, "Name"},
                                         {"cboDate", ComboBox, "Day of birth", "Date"},
