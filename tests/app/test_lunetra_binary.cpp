@@ -70,10 +70,12 @@ static QRect FrameOf(const QString& window) {
 class LunetraBinaryTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> home, session;
+    std::unique_ptr<QTemporaryDir> home;
     std::vector<std::unique_ptr<QProcess>> started;
-    QProcess windowManager;
-    QString kwinOutput;
+    // Under a real desktop's window manager (on-desktop.sh), or in its Wayland session.
+    const bool desktop = qEnvironmentVariableIsSet("LUNETRA_DESKTOP_LOG");
+    const bool kde = desktop && qEnvironmentVariable("XDG_SESSION_TYPE") == "wayland" &&
+                     qEnvironmentVariable("XDG_CURRENT_DESKTOP") == "KDE";
 
     QString at(const QString& name) const { return home->filePath(name); }
     // Starts the program with its own folders and a browser that only writes down what it
@@ -115,9 +117,7 @@ class LunetraBinaryTest : public QObject {
     void press(const QString& window, const QString& keys) {
         // A window manager is asked, as a pager would, rather than passed by.
         if (!window.isEmpty())
-            Run("xdotool",
-                {windowManager.state() == QProcess::Running ? "windowactivate" : "windowfocus",
-                 window});
+            Run("xdotool", {desktop ? "windowactivate" : "windowfocus", window});
         QThread::msleep(300);
         Run("xdotool", QStringList{"key", "--clearmodifiers"} + keys.split(u' '));
     }
@@ -128,21 +128,13 @@ class LunetraBinaryTest : public QObject {
 
     // The windows KWin knows, as a script of its own prints them on KWin's output.
     QString kwinWindows() {
-        const QString script = session->filePath("windows.js");
-        std::ofstream(script.toStdString())
-            << "workspace.clientList().forEach(function (c) { var f = c.frameGeometry, "
-               "b = c.bufferGeometry; print('window ' + c.caption + ' noBorder=' + c.noBorder + "
-               "' frame=' + [f.x, f.y, f.width, f.height] + ' buffer=' + [b.x, b.y, b.width, "
-               "b.height]); });\n";
         const QStringList call{"--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting"};
-        Run("dbus-send",
-            call + QStringList{"org.kde.kwin.Scripting.loadScript", "string:" + script});
-        Run("dbus-send", call + QStringList{"org.kde.kwin.Scripting.start"});
-        QTest::qWait(300);
-        kwinOutput += QString::fromLocal8Bit(windowManager.readAll());
-        Run("dbus-send",
-            call + QStringList{"org.kde.kwin.Scripting.unloadScript", "string:" + script});
-        return kwinOutput;
+        const QString script = "string:" + QStringLiteral(LUNETRA_SOURCE_DIR) + "/kwin-windows.js";
+        for (const QStringList& step :
+             {QStringList{"loadScript", script}, {"start"}, {"unloadScript", script}})
+            Run("dbus-send", call + QStringList{"org.kde.kwin.Scripting." + step[0]} + step.mid(1));
+        QFile log(qEnvironmentVariable("LUNETRA_DESKTOP_LOG"));
+        return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
     }
     // What weston shows, from its debugging scope.
     QString westonScene() {
@@ -152,60 +144,11 @@ class LunetraBinaryTest : public QObject {
                     "weston-debug", "scene-graph"},
                    2000));
     }
-    // A private runtime folder for the compositor, and the program it starts first, which
-    // tells the session's displays and then waits.
-    QString startWaylandSession() {
-        session = std::make_unique<QTemporaryDir>();
-        QFile::setPermissions(session->path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString reporter = session->filePath("report-displays");
-        std::ofstream(reporter.toStdString())
-            << "#!/bin/sh\nprintf '%s\\n' \"$DISPLAY\" \"$XAUTHORITY\" \"$WAYLAND_DISPLAY\" "
-               ">\"$0.new\"\n"
-               "mv \"$0.new\" \"$(dirname \"$0\")/displays\"\nexec sleep 100000\n";
-        QFile::setPermissions(reporter, QFile::ReadOwner | QFile::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", session->path());
-        windowManager.setProcessEnvironment(env);
-        windowManager.setProcessChannelMode(QProcess::MergedChannels);
-        return reporter;
-    }
-
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("xdotool is not installed");
         QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "run this test under xvfb-run");
-        // Some cases run under a real window manager, named by this variable; with a desktop
-        // named too, it is the Wayland compositor of that desktop's session, and the cases
-        // talk to its Xwayland as that session's programs do.
-        QStringList manager =
-            QProcess::splitCommand(qEnvironmentVariable("LUNETRA_WINDOW_MANAGER"));
-        if (manager.isEmpty())
-            return;
-        const QString desktop = qEnvironmentVariable("LUNETRA_WAYLAND_DESKTOP");
-        if (!desktop.isEmpty())
-            manager << startWaylandSession();
-        windowManager.start(manager.takeFirst(), manager);
-        if (!desktop.isEmpty()) {
-            // The session's first program writes where the session's displays are.
-            QFile told(session->filePath("displays"));
-            QTRY_VERIFY_WITH_TIMEOUT(told.exists(), 20000);
-            QVERIFY(told.open(QIODevice::ReadOnly));
-            const QStringList lines = QString::fromLocal8Bit(told.readAll()).split(u'\n');
-            qputenv("DISPLAY", lines.value(0).toLocal8Bit());
-            qputenv("XAUTHORITY", lines.value(1).toLocal8Bit());
-            qputenv("WAYLAND_DISPLAY", session->filePath(lines.value(2)).toLocal8Bit());
-            qputenv("XDG_SESSION_TYPE", "wayland");
-            qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(!Property({}, "_NET_SUPPORTING_WM_CHECK").isEmpty(), 20000);
-        // A window manager that keeps a work area sets it once it has looked at the screen.
-        (void)QTest::qWaitFor([] { return !Property({}, "_NET_WORKAREA").isEmpty(); }, 2000);
-    }
-    void cleanupTestCase() {
-        windowManager.kill();
-        windowManager.waitForFinished(5000);
     }
     void init() {
         home = std::make_unique<QTemporaryDir>();
@@ -247,7 +190,6 @@ private slots:
     // area, Back leaves the main window alone where it stood, and the exit window stays on top,
     // of a window activated later too, but not of a second start's notice.
     void aPersonFindsASignGoesBackAndLeavesThroughTheExitWindow() {
-        const bool desktop = windowManager.state() == QProcess::Running;
         // The work area, or the whole screen where the window manager keeps none (KWin).
         QList<qlonglong> area = Property({}, "_NET_WORKAREA");
         if (area.size() < 4) {
@@ -336,18 +278,16 @@ private slots:
     // not (weston), the window is exactly the design's width with a title bar of its own above
     // it. Lunetra starts there without a complaint, and ends as asked.
     void onNativeWaylandTheCompositorsFrameOrItsOwn() {
-        const bool kde = qEnvironmentVariable("LUNETRA_WAYLAND_DESKTOP") == "KDE";
-        if (windowManager.state() == QProcess::Running && !kde)
+        if (desktop && !kde)
             QSKIP("the compositor's frame is checked under KWin, the own bar under weston");
         const int designWidth = 7485 / 15, designHeight = 5910 / 15; // below the menu bar
-        QProcess* compositor = &windowManager;
         QStringList variables{"QT_QPA_PLATFORM=wayland"};
         if (!kde) {
             if (QStandardPaths::findExecutable("weston").isEmpty())
                 QSKIP("weston is not installed");
-            compositor = started.emplace_back(std::make_unique<QProcess>()).get();
-            compositor->start("env", {"XDG_RUNTIME_DIR=" + at("runtime"), "weston", "--debug",
-                                      "--backend=headless-backend.so", "--socket=lunetra-test"});
+            started.emplace_back(std::make_unique<QProcess>())
+                ->start("env", {"XDG_RUNTIME_DIR=" + at("runtime"), "weston", "--debug",
+                                "--backend=headless-backend.so", "--socket=lunetra-test"});
             QTRY_VERIFY(QFile::exists(at("runtime/lunetra-test")));
             // A Wayland session whose X server is gone: Wayland without being asked for.
             variables = QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=lunetra-test",
