@@ -102,6 +102,7 @@ private slots:
     // Which offer lies on top is the start-up draw's; the life-cycle test checks it.
     void startsOnFirstOfJanuary1900InTheCentreAndARefusedEntryKeepsIt() {
         verifyCentred(window.get());
+        QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
         QCOMPARE(date(), QStringLiteral("1 January 1900"));
         QCOMPARE(list(2)->count(), 119);
         QVERIFY(!list(2)->isEditable());
@@ -264,6 +265,7 @@ private slots:
         enter(million, "20 October 1904");
         QPointer<frmDisplay> first = window->resultWindow();
         verifyCentred(first);
+        QCOMPARE(first->objectName(), QStringLiteral("frmDisplay"));
         QVERIFY(!window->isVisible());
         QCOMPARE(sign(), QStringLiteral("Leo"));
         // Exit is the default button of both windows.
