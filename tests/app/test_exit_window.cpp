@@ -108,6 +108,8 @@ private slots:
         using namespace test::design;
         const std::string home = OnConfiguredHosts(MakerHomePage);
         QWidget* check = get("Check1");
+        for (const QWidget* link : {check, get("lblGoToHome")}) // and show it by the hand
+            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(check, Qt::LeftButton, {}, {check->width() - 2, check->height() - 2});
         QTest::keyClick(check, Qt::Key_Space);
         QTest::mouseClick(get("lblGoToHome"), Qt::LeftButton);
