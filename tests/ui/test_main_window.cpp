@@ -139,7 +139,8 @@ private slots:
             list(0)->setFocus(); // drawn with the focus's dotted line too
             // clang-format off
             test::CheckColours(*window, {{"Frame2", Band}, {"Frame1", Background},
-                {"cboDate", Background, {-30, 3}}, {"cboYear", Purple, {}, true},
+                {"cboDate", Background, {-30, 3}}, {"cboDate", Background, {3, -4}},
+                {"cboYear", Purple, {}, true},
                 {"txtName", Background, {3, 3}},
                 {"cmdNext", ButtonGrey}, {"cmdExit", ButtonGrey}, {"Label3", Purple, {}, true}});
             // clang-format on
@@ -202,6 +203,15 @@ private slots:
         QTest::keyClick(name(), Qt::Key_Q, Qt::AltModifier); // an access key, not text
         QCOMPARE(name()->text(), QStringLiteral("BC X"));
         QVERIFY(services->messages.empty());
+        // A screen reader is told the selection as it is, and none where there is none.
+        QAccessibleTextInterface* read =
+            QAccessible::queryAccessibleInterface(name())->textInterface();
+        int from = -2, to = -2;
+        read->selection(0, &from, &to);
+        QCOMPARE(QPoint(from, to), QPoint(0, 0));
+        name()->setSelection(1, 2);
+        read->selection(0, &from, &to);
+        QCOMPARE(QPoint(from, to), QPoint(1, 3));
         // A digit, then the copy, paste and cut chords, whichever text X11 sends with them,
         // change neither the name nor the clipboard; which characters are letters is the entry
         // rules' test.

@@ -1,4 +1,5 @@
 #include "ui/MessageBox.h"
+#include "ui/Style.h"
 #include "ui/TitleBar.h"
 
 #include <QAbstractButton>
@@ -18,6 +19,8 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setStyle(new Style); } // as the program draws them
+
     // Rows: the icon and buttons asked for, the button pressed, the answer, and what the box
     // shows: its icon and its buttons, the default one starred (a question defaults to Yes).
     // A box of no window stays on top, where a window kept on top cannot hide it.
@@ -38,7 +41,8 @@ private slots:
                 for (QAbstractButton* button : box->buttons())
                     labels << button->text().remove(u'&') +
                                   (button == box->defaultButton() ? "*" : "");
-                shown << box->windowTitle() << box->text() << QString::number(box->icon())
+                shown << box->windowTitle() << box->text()
+                      << QString::number(box->iconPixmap().isNull() ? -1 : box->icon())
                       << labels.join(u' ')
                       << QString::number(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
                 box->button(press)->click();
