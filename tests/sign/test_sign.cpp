@@ -80,9 +80,12 @@ TEST(LookUpSign, KnownDatesAndOddTexts) {
 }
 
 TEST(ToNumber, AcceptsPlainDecimalsOnly) {
+    // clang-format off
     const std::pair<std::string_view, double> accepted[] = {
         {"1904", 1904}, {" 21\t", 21}, {"-0.25", -0.25}, {"+.5", 0.5},
-        {"5.", 5},      {"2.5E1", 25}, {"1e-2", 0.01},   {"1e-400", 0}};
+        {"5.", 5},      {"2.5E1", 25}, {"1e-2", 0.01},   {"1e-400", 0},
+        {std::string_view("21.5", 2), 21}}; // read to the end of its text, not beyond
+    // clang-format on
     for (const auto& [text, value] : accepted)
         EXPECT_EQ(lunetra::ToNumber(text), value) << '"' << text << '"';
     for (const std::string_view text : {"", " ", "abc", "21st", "20,5", "1904\n", "19 04", "+-1",

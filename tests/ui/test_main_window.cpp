@@ -238,8 +238,9 @@ private slots:
     // result window opens with the focus on Exit, and Tab moves it to Back.
     void enterAndEscape() {
         // On the result window or the main one, the focus, the key, and which window is up after.
-        const std::tuple<bool, const char*, Qt::Key, QString> presses[] = {
+        const std::tuple<bool, const char*, QKeyCombination, QString> presses[] = {
             {false, "txtName", Qt::Key_Return, "none"},
+            {false, "txtName", Qt::ALT | Qt::Key_Escape, "none"}, // no access key
             {false, "cboMonth", Qt::Key_Enter, "none"},
             {false, "cmdNext", Qt::Key_Escape, "none"},
             {false, "cmdNext", Qt::Key_Return, "result"},
@@ -261,7 +262,7 @@ private slots:
             QCOMPARE(pressed->objectName(), QLatin1String(focus));
             QSignalSpy leaving(static_cast<WorkingWindow*>(pressed->window()),
                                &WorkingWindow::leaving);
-            QTest::keyClick(pressed, key);
+            QTest::keyClick(pressed, key.key(), key.keyboardModifiers());
             QCOMPARE(window->isVisible(), after == "main");
             QCOMPARE(window->resultWindow() != nullptr, after == "result");
             QCOMPARE(leaving.count(), after == "result" ? 0 : 1); // a lookup only hides the window
