@@ -411,6 +411,13 @@ private slots:
                  {"cmdOK", Button, "OK"}});
             about.show();
             QVERIFY(about.findChild<QPushButton*>("cmdOK")->isDefault()); // marked as such
+            // A line across the whole width separates the texts from the button.
+            const QImage line = about.findChild<QWidget*>("Line2")->grab().toImage();
+            bool drawn = false;
+            for (int y = 0; y < line.height(); ++y)
+                drawn |=
+                    line.pixelColor(line.width() / 2, y) != about.palette().color(QPalette::Window);
+            QVERIFY(drawn && line.width() == about.width());
             if (QWidget* clicked = about.findChild<QWidget*>(control)) {
                 for (int click = 0; click < 2 && about.isVisible(); ++click)
                     QTest::mouseClick(clicked, Qt::LeftButton);
