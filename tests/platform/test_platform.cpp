@@ -26,7 +26,8 @@
 
 using namespace lunetra::platform;
 
-static const QString HoldLockMode = "--hold-lock", StorePathMode = "--store-path";
+static const QString HoldLockMode = "--hold-lock", StorePathMode = "--store-path",
+                     ReadStoreMode = "--read-store";
 
 // Sets, or for a null value removes, an environment variable until the guard ends.
 [[nodiscard]] static auto Override(const char* name, const QByteArray& value) {
@@ -90,6 +91,12 @@ private slots:
             store.write(section, key, value);
         QCOMPARE(Contents(path), "[Settings]\nDay=2026-12-06\nNew=2\n[Other]\nK=3\n");
         QCOMPARE(store.read("Settings", "Day"), "2026-12-06");
+        // Also by a program started with its input closed, where the file gets descriptor 0.
+        QProcess child;
+        child.start("sh", {"-c", "exec \"$0\" --read-store \"$1\" <&-",
+                           QCoreApplication::applicationFilePath(), path});
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.readAllStandardOutput(), "2026-12-06\n");
         QVERIFY(std::ofstream(path.toStdString(), std::ios::app) << std::string(1 << 17, '\n'));
         const QByteArray before = Contents(path);
         QVERIFY(QFile::link("/proc/self/mem", dir.filePath("io.conf"))); // reads give EIO
@@ -231,6 +238,8 @@ int main(int argc, char** argv) {
     }
     if (argc == 2 && argv[1] == StorePathMode) // a child run: where the user's store is
         return std::puts(SettingsStore("lunetra").path().c_str()) < 0;
+    if (argc == 3 && argv[1] == ReadStoreMode) // a child run: the day in the store given
+        return std::puts(SettingsStore::atFile(argv[2]).read("Settings", "Day").c_str()) < 0;
     QApplication app(argc, argv);
     TestPlatform test;
     return QTest::qExec(&test, argc, argv);
