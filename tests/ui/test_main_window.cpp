@@ -418,6 +418,10 @@ private slots:
                 drawn |=
                     line.pixelColor(line.width() / 2, y) != about.palette().color(QPalette::Window);
             QVERIFY(drawn && line.width() == about.width());
+            // Of one size, which shows everything it holds.
+            QCOMPARE(about.minimumSize(), about.maximumSize());
+            for (const QWidget* part : about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(about.rect().contains(part->geometry()), qPrintable(part->objectName()));
             if (QWidget* clicked = about.findChild<QWidget*>(control)) {
                 for (int click = 0; click < 2 && about.isVisible(); ++click)
                     QTest::mouseClick(clicked, Qt::LeftButton);
