@@ -144,6 +144,14 @@ private slots:
                 {"txtName", Background, {3, 3}},
                 {"cmdNext", ButtonGrey}, {"cmdExit", ButtonGrey}, {"Label3", Purple, {}, true}});
             // clang-format on
+            for (int i = 0; i < 3; ++i) { // each list with its arrow at the right
+                const QImage drawn = list(i)->grab().toImage();
+                int ink = 0;
+                for (int y = 2; y < drawn.height() - 2; ++y)
+                    for (int x = drawn.width() - 14; x < drawn.width() - 2; ++x)
+                        ink += drawn.pixelColor(x, y) != Background;
+                QVERIFY2(ink > 6, qPrintable(QString::number(ink)));
+            }
             // A button with the keyboard shows it by a dotted line, in its text's colour, inside.
             auto* next = child<QPushButton>("cmdNext");
             next->setFocus();
