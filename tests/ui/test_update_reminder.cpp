@@ -26,7 +26,8 @@ TEST(UpdateReminder, AsksOnlyWhenTheStoredDayIsFifteenOrMoreDaysAway) {
         {"", false},           {"2026-11-20", true},  {"2026-11-21", false},
         {Today, false},        {"2026-12-19", false}, {"2026-12-20", true},
         {"05/12/2026", false}, {"2026-02-30", false}, {" 2026-12-05", false},
-        {"-026-11-05", false}, {"2026-+1-05", false}};
+        {"-026-11-05", false}, {"2026-+1-05", false}, {"2026-11/05", false},
+        {"2026/11-05", false}};
     for (const auto& [day, asks] : rows) {
         test::FakeServices services;
         Start(services, day);
