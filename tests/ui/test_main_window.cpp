@@ -420,6 +420,19 @@ private slots:
                   "money online. Get this software fully branded for your website."},
                  {"Label5", Link, "Click here for more details"},
                  {"cmdOK", Button, "OK"}});
+            // Each in Verdana of the design's size, bold and underlined as the design has it.
+            for (const auto& [control, size, bold, underlined] :
+                 {std::tuple{"Label2", 9.75, true, false},
+                  {"Label1", 8.25, false, false},
+                  {"lblHomePage", 8.25, true, true},
+                  {"Label6", 8.25, true, false},
+                  {"Label5", 8.25, true, true},
+                  {"cmdOK", 8.25, true, false}}) {
+                const QFont font = about.findChild<QWidget*>(control)->font();
+                QVERIFY2(font.family() == "Verdana" && font.pointSizeF() == size &&
+                             font.bold() == bold && font.underline() == underlined,
+                         control);
+            }
             QVERIFY(about.findChild<QPushButton*>("cmdOK")->isDefault()); // before it has focus
             about.show();
             // A line across the whole width separates the texts from the button.
