@@ -72,6 +72,16 @@ class MainWindowTest : public QObject {
                          (action->isSeparator() ? QStringLiteral("-") : action->text());
         return lines;
     }
+    // Each control in Verdana of the design's size, bold and underlined as the design has it.
+    using Font = std::tuple<const char*, double, bool, bool>;
+    static void verifyFonts(const QWidget& shown, std::initializer_list<Font> table) {
+        for (const auto& [control, size, bold, underlined] : table) {
+            const QFont font = shown.findChild<QWidget*>(control)->font();
+            QVERIFY2(font.family() == "Verdana" && font.pointSizeF() == size &&
+                         font.bold() == bold && font.underline() == underlined,
+                     control);
+        }
+    }
     // The frame stands in the centre of the screen the test runs on (its size is the build's).
     static void verifyCentred(QWidget* shown) {
         QVERIFY(QTest::qWaitForWindowExposed(shown));
@@ -178,7 +188,14 @@ private slots:
                 QCOMPARE(font.families().value(0), QStringLiteral("Verdana"));
                 QCOMPARE(font.pointSizeF(), 8.25);
             }
-            QVERIFY(name()->font().bold() && list(1)->font().bold()); // the entry's own
+            verifyFonts(*window, {{"Label61", 9, true, true},
+                                  {"cmdNext", 9, true, false},
+                                  {"Label1", 8.25, true, true},
+                                  {"Label5", 8.25, false, true},
+                                  {"txtName", 8.25, true, false},
+                                  {"cboMonth", 8.25, true, false}});
+            // Light menus whatever the desktop's theme.
+            QVERIFY(window->menuBar()->grab().toImage().pixelColor(2, 2).lightness() > 200);
             // Every label shows its whole text within what holds it: a paragraph wrapped in its
             // place, a caption from the top of its place, where the design puts it.
             for (QWidget* shown : {static_cast<QWidget*>(window.get()), result})
@@ -420,19 +437,12 @@ private slots:
                   "money online. Get this software fully branded for your website."},
                  {"Label5", Link, "Click here for more details"},
                  {"cmdOK", Button, "OK"}});
-            // Each in Verdana of the design's size, bold and underlined as the design has it.
-            for (const auto& [control, size, bold, underlined] :
-                 {std::tuple{"Label2", 9.75, true, false},
-                  {"Label1", 8.25, false, false},
-                  {"lblHomePage", 8.25, true, true},
-                  {"Label6", 8.25, true, false},
-                  {"Label5", 8.25, true, true},
-                  {"cmdOK", 8.25, true, false}}) {
-                const QFont font = about.findChild<QWidget*>(control)->font();
-                QVERIFY2(font.family() == "Verdana" && font.pointSizeF() == size &&
-                             font.bold() == bold && font.underline() == underlined,
-                         control);
-            }
+            verifyFonts(about, {{"Label2", 9.75, true, false},
+                                {"Label1", 8.25, false, false},
+                                {"lblHomePage", 8.25, true, true},
+                                {"Label6", 8.25, true, false},
+                                {"Label5", 8.25, true, true},
+                                {"cmdOK", 8.25, true, false}});
             QVERIFY(about.findChild<QPushButton*>("cmdOK")->isDefault()); // before it has focus
             about.show();
             // A line across the whole width separates the texts from the button.
