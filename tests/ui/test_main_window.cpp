@@ -206,6 +206,9 @@ private slots:
                                       : label->sizeHint().width() <= label->width() &&
                                             label->sizeHint().height() == label->height()),
                              qPrintable(label->objectName()));
+            verifyFonts(*result, {{"Label3", 8.25, true, false},
+                                  {"lblIxionSign", 9, true, false},
+                                  {"lblSignDesc", 8.25, true, false}});
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
             // clang-format off
