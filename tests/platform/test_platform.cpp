@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -20,6 +21,7 @@
 #include <string>
 #include <tuple>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -27,7 +29,7 @@
 using namespace lunetra::platform;
 
 static const QString HoldLockMode = "--hold-lock", StorePathMode = "--store-path",
-                     ReadStoreMode = "--read-store";
+                     ReadStoreMode = "--read-store", WriteLimitedMode = "--write-limited";
 
 // Sets, or for a null value removes, an environment variable until the guard ends.
 [[nodiscard]] static auto Override(const char* name, const QByteArray& value) {
@@ -97,6 +99,12 @@ private slots:
                            QCoreApplication::applicationFilePath(), path});
         QVERIFY(child.waitForFinished(10000));
         QCOMPARE(child.readAllStandardOutput(), "2026-12-06\n");
+        // Nor by one whose write cannot be finished, here for a limit on the size of files.
+        const QByteArray kept = Contents(path);
+        child.start(QCoreApplication::applicationFilePath(), {WriteLimitedMode, path});
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitCode(), 3);
+        QCOMPARE(Contents(path), kept);
         QVERIFY(std::ofstream(path.toStdString(), std::ios::app) << std::string(1 << 17, '\n'));
         const QByteArray before = Contents(path);
         QVERIFY(QFile::link("/proc/self/mem", dir.filePath("io.conf"))); // reads give EIO
@@ -240,6 +248,17 @@ int main(int argc, char** argv) {
         return std::puts(SettingsStore("lunetra").path().c_str()) < 0;
     if (argc == 3 && argv[1] == ReadStoreMode) // a child run: the day in the store given
         return std::puts(SettingsStore::atFile(argv[2]).read("Settings", "Day").c_str()) < 0;
+    if (argc == 3 && argv[1] == WriteLimitedMode) { // a child run: no file over 16 bytes
+        const rlimit limit{16, 16};
+        std::signal(SIGXFSZ, SIG_IGN);
+        try {
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            SettingsStore::atFile(argv[2]).write("Settings", "Day", std::string(100, '9'));
+        } catch (const std::runtime_error&) {
+            return 3;
+        }
+        return 0;
+    }
     QApplication app(argc, argv);
     TestPlatform test;
     return QTest::qExec(&test, argc, argv);
