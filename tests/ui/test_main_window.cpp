@@ -209,6 +209,8 @@ private slots:
             verifyFonts(*result, {{"Label3", 8.25, true, false},
                                   {"lblIxionSign", 9, true, false},
                                   {"lblSignDesc", 8.25, true, false}});
+            for (const char* centred : {"Label3", "lblSignDesc"})
+                QVERIFY(child<QLabel>(centred, result)->alignment() & Qt::AlignHCenter);
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
             // clang-format off

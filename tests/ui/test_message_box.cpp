@@ -94,6 +94,7 @@ private slots:
                 QVERIFY(shown == bar || !shown->isVisible() || shown->y() >= bar->height());
             const auto boxes = bar->findChildren<QAbstractButton*>();
             QCOMPARE(boxes.size(), 1);
+            QVERIFY(boxes.first()->geometry().right() >= bar->width() - 8); // at the right end
             QVERIFY(!boxes.first()->icon().isNull());
             // The caption is drawn bold in the middle of the bar, in the bar's text colour, and
             // the close box flat on the bar until the pointer is over it.
