@@ -8,6 +8,7 @@
 #include "ui/Style.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 using namespace lunetra;
@@ -102,6 +103,9 @@ private slots:
         // On top from the start: setting it later would hide and re-show the window.
         const frmNagScreen2 unshown(services, {});
         QVERIFY(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // The picture drawn to fill its place.
+        const auto* picture = static_cast<QLabel*>(get("Picture1"));
+        QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
 
         // Links open their page on each use, the box anywhere in its rectangle; Exit and
         // closing each end the program.

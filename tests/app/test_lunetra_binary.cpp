@@ -80,7 +80,8 @@ class LunetraBinaryTest : public QObject {
     QString at(const QString& name) const { return home->filePath(name); }
     // Starts the program with its own folders and a browser that only writes down what it
     // was asked to open; each of `variables` sets a variable (name=value) or removes it.
-    QProcess* launch(const QStringList& variables = {}, const QStringList& arguments = {}) {
+    QProcess* launch(const QStringList& variables = {}, const QStringList& arguments = {},
+                     const QString& program = Lunetra) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString& variable :
              QStringList{"XDG_CONFIG_HOME=" + at("config"), "XDG_RUNTIME_DIR=" + at("runtime"),
@@ -94,7 +95,7 @@ class LunetraBinaryTest : public QObject {
         auto& process = started.emplace_back(std::make_unique<QProcess>());
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(home->path());
-        process->start(Lunetra, arguments);
+        process->start(program, arguments);
         process->waitForStarted(5000);
         return process.get();
     }
@@ -344,6 +345,10 @@ private slots:
                                                      lunetra::test::design::ProductDownloadPage) +
                                                      '\n');
         QVERIFY(lunetra->readAllStandardError().contains("qt.qpa.events"));
+        // A copy under another name is another program, with settings of its own.
+        QVERIFY(QFile::copy(Lunetra, at("bin/stars")));
+        QVERIFY(!waitForWindow(launch({}, {}, at("bin/stars")), MainTitle).isEmpty());
+        QVERIFY(QFile::exists(at("config/stars.conf")));
     }
 };
 

@@ -21,6 +21,8 @@
 #include <string>
 #include <tuple>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -231,6 +233,22 @@ private slots:
             QVERIFY(InstanceGuard("Lunetra", race.toStdString()).isFirstInstance());
         }
         QCOMPARE(Contents(dir.filePath("outside")), "mine");
+        // A start clears a leftover only while it holds the folder, and waits while another does.
+        const QString held = dir.filePath("held");
+        QVERIFY(QDir().mkpath(held) && Make("fifo", held + "/Lunetra.lock"));
+        const int hold = ::open(QFile::encodeName(held), O_RDONLY | O_DIRECTORY);
+        QVERIFY(::flock(hold, LOCK_EX) == 0);
+        QProcess start;
+        start.start(QCoreApplication::applicationFilePath(), {HoldLockMode, held});
+        QTest::qWait(200);
+        struct stat status {};
+        QVERIFY(::lstat(QFile::encodeName(held + "/Lunetra.lock"), &status) == 0 &&
+                S_ISFIFO(status.st_mode));
+        ::close(hold);
+        QTRY_VERIFY_WITH_TIMEOUT(start.canReadLine(), 10000);
+        QCOMPARE(start.readLine(), "locked\n");
+        start.closeWriteChannel();
+        QVERIFY(start.waitForFinished(10000));
     }
 };
 

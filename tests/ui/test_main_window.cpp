@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 using namespace lunetra;
 
@@ -457,10 +458,15 @@ private slots:
                 drawn |=
                     line.pixelColor(line.width() / 2, y) != about.palette().color(QPalette::Window);
             QVERIFY(drawn && line.width() == about.width());
-            // Of one size, which shows everything it holds.
+            // Of one size, which shows everything it holds, from top to bottom in the design's
+            // order.
             QCOMPARE(about.minimumSize(), about.maximumSize());
             for (const QWidget* part : about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY2(about.rect().contains(part->geometry()), qPrintable(part->objectName()));
+            int above = 0;
+            for (const char* next :
+                 {"Label2", "Label1", "lblHomePage", "Label6", "Label5", "cmdOK"})
+                QVERIFY2(std::exchange(above, about.findChild<QWidget*>(next)->y()) < above, next);
             if (QWidget* clicked = about.findChild<QWidget*>(control)) {
                 for (int click = 0; click < 2 && about.isVisible(); ++click)
                     QTest::mouseClick(clicked, Qt::LeftButton);

@@ -101,6 +101,7 @@ private slots:
             const QImage drawn = bar->grab().toImage();
             const QColor ink = bar->palette().color(QPalette::WindowText),
                          ground = drawn.pixelColor(0, 0);
+            QVERIFY(ground.lightness() < window->palette().color(QPalette::Window).lightness());
             QCOMPARE(drawn.pixelColor(boxes.first()->geometry().topLeft() + QPoint(1, 1)), ground);
             QImage expected(drawn.size(), drawn.format());
             expected.fill(ground);
