@@ -10,4 +10,3 @@
     ((condition) ? void()                                                                          \
                  : (std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__),  \
                     std::abort()))
-
