@@ -259,6 +259,9 @@ private slots:
             QCOMPARE(name()->text() + QApplication::clipboard()->text(),
                      QStringLiteral("BC XPASTED"));
         }
+        // A chord of Control and a key that is no letter is no character at all.
+        QKeyEvent chord(QEvent::KeyPress, Qt::Key_1, Qt::ControlModifier, "1");
+        QApplication::sendEvent(name(), &chord);
         QCOMPARE(services->messages, QStringList(4, "Please Enter only Letters"));
         QCOMPARE(services->icons, std::vector(4, MessageIcon::Information));
         name()->paste(); // what the context menu does: not filtered
