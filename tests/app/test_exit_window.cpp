@@ -103,6 +103,11 @@ private slots:
         // On top from the start: setting it later would hide and re-show the window.
         const frmNagScreen2 unshown(services, {});
         QVERIFY(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // The link at the foot of the column, below the invitation; every character typed into
+        // an address, a composed one too, reaches the check for spaces.
+        QVERIFY(get("lblGoToHome")->y() > get("Label3")->geometry().bottom());
+        for (const char* address : {"txtEmail", "txtFriendEmail"})
+            QVERIFY(!get(address)->testAttribute(Qt::WA_InputMethodEnabled));
         // The picture drawn to fill its place.
         const auto* picture = static_cast<QLabel*>(get("Picture1"));
         QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
