@@ -67,15 +67,14 @@ const QString SoftwareInvitation = QStringLiteral(
     "Each one is small, quick to install and free to use. Download them from Qorvane Softwares "
     "and find out what else the sky has to say about you and the people you care for.");
 
-// A navy frame with its caption in white. Only the window colour and the text colour are set,
-// so the text boxes inside keep their own white base and black text.
+// A navy frame with its caption in white. Only the window colour is set, so the text boxes
+// inside keep their own white base and black text.
 QFrame* AddFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& twips) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setGeometry(look::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, Navy);
-    palette.setColor(QPalette::WindowText, Qt::white);
     frame->setPalette(palette);
     frame->setAutoFillBackground(true);
     frame->setAccessibleName(caption);

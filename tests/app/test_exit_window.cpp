@@ -132,8 +132,10 @@ private slots:
     }
 
     void aMessageBoxLeavesTheFieldsAsTheyAre() {
-        // The user empties one address, moves to the other and types a space there.
+        // The user empties one address (Control with the space types nothing), moves to the
+        // other and types a space there.
         type("txtEmail", QString());
+        QTest::sendKeyEvent(QTest::Click, get("txtEmail"), Qt::Key_Space, ' ', Qt::ControlModifier);
         type("txtFriendEmail", " ");
         QCOMPARE(fieldsWhileAsked, (QStringList{"Your Email Address", ""}));
         QCOMPARE(QApplication::focusWidget(), get("txtFriendEmail"));
