@@ -233,6 +233,11 @@ private slots:
             QVERIFY(InstanceGuard("Lunetra", race.toStdString()).isFirstInstance());
         }
         QCOMPARE(Contents(dir.filePath("outside")), "mine");
+        // Where nothing can be cleared away, not even moved aside, the user is let in all the same.
+        const QString stuck = dir.filePath("stuck/Lunetra.lock");
+        QVERIFY(Make("folder", stuck) &&
+                Make("folder", stuck + ".left-" + QString::number(::getpid())));
+        QVERIFY(InstanceGuard("Lunetra", dir.filePath("stuck").toStdString()).isFirstInstance());
         // A start clears a leftover only while it holds the folder, and waits while another does.
         const QString held = dir.filePath("held");
         QVERIFY(QDir().mkpath(held) && Make("fifo", held + "/Lunetra.lock"));
