@@ -31,7 +31,8 @@
 using namespace lunetra::platform;
 
 static const QString HoldLockMode = "--hold-lock", StorePathMode = "--store-path",
-                     ReadStoreMode = "--read-store", WriteLimitedMode = "--write-limited";
+                     ReadStoreMode = "--read-store", WriteLimitedMode = "--write-limited",
+                     NoDescriptorsMode = "--no-descriptors";
 
 // Sets, or for a null value removes, an environment variable until the guard ends.
 [[nodiscard]] static auto Override(const char* name, const QByteArray& value) {
@@ -238,6 +239,14 @@ private slots:
         QVERIFY(Make("folder", stuck) &&
                 Make("folder", stuck + ".left-" + QString::number(::getpid())));
         QVERIFY(InstanceGuard("Lunetra", dir.filePath("stuck").toStdString()).isFirstInstance());
+        // A start that can open nothing lets the user in and leaves a live lock alone.
+        const QString live = dir.filePath("live");
+        InstanceGuard running("Lunetra", live.toStdString());
+        QVERIFY(QDir().mkpath(live) && running.isFirstInstance());
+        QCOMPARE(
+            QProcess::execute(QCoreApplication::applicationFilePath(), {NoDescriptorsMode, live}),
+            0);
+        QVERIFY(!InstanceGuard("Lunetra", live.toStdString()).isFirstInstance());
         // A start clears a leftover only while it holds the folder, and waits while another does.
         const QString held = dir.filePath("held");
         QVERIFY(QDir().mkpath(held) && Make("fifo", held + "/Lunetra.lock"));
@@ -281,6 +290,11 @@ int main(int argc, char** argv) {
             return 3;
         }
         return 0;
+    }
+    if (argc == 3 && argv[1] == NoDescriptorsMode) { // a child run: no descriptor to be had
+        const rlimit limit{3, 3};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        std::_Exit(InstanceGuard("Lunetra", argv[2]).isFirstInstance() ? 0 : 1); // no exit checks
     }
     QApplication app(argc, argv);
     TestPlatform test;

@@ -73,11 +73,14 @@ class MainWindowTest : public QObject {
                          (action->isSeparator() ? QStringLiteral("-") : action->text());
         return lines;
     }
-    // Each control in Verdana of the design's size, bold and underlined as the design has it.
+    // Each control, or the window itself, in Verdana of the design's size, bold and underlined
+    // as the design has it.
     using Font = std::tuple<const char*, double, bool, bool>;
     static void verifyFonts(const QWidget& shown, std::initializer_list<Font> table) {
         for (const auto& [control, size, bold, underlined] : table) {
-            const QFont font = shown.findChild<QWidget*>(control)->font();
+            const QFont font =
+                (shown.objectName() == control ? &shown : shown.findChild<QWidget*>(control))
+                    ->font();
             QVERIFY2(font.family() == "Verdana" && font.styleHint() == QFont::SansSerif &&
                          font.pointSizeF() == size && font.bold() == bold &&
                          font.underline() == underlined,
@@ -451,7 +454,8 @@ private slots:
                   "money online. Get this software fully branded for your website."},
                  {"Label5", Link, "Click here for more details"},
                  {"cmdOK", Button, "OK"}});
-            verifyFonts(about, {{"Label2", 9.75, true, false},
+            verifyFonts(about, {{"frmAbout", 8.25, false, false}, // as its own title bar shows it
+                                {"Label2", 9.75, true, false},
                                 {"Label1", 8.25, false, false},
                                 {"lblHomePage", 8.25, true, true},
                                 {"Label6", 8.25, true, false},
