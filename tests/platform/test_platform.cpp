@@ -239,14 +239,18 @@ private slots:
         QVERIFY(Make("folder", stuck) &&
                 Make("folder", stuck + ".left-" + QString::number(::getpid())));
         QVERIFY(InstanceGuard("Lunetra", dir.filePath("stuck").toStdString()).isFirstInstance());
-        // A start that can open nothing lets the user in and leaves a live lock alone.
+        // A start that can open nothing lets the user in and leaves a live lock alone, which
+        // goes with its guard.
         const QString live = dir.filePath("live");
-        InstanceGuard running("Lunetra", live.toStdString());
-        QVERIFY(QDir().mkpath(live) && running.isFirstInstance());
-        QCOMPARE(
-            QProcess::execute(QCoreApplication::applicationFilePath(), {NoDescriptorsMode, live}),
-            0);
-        QVERIFY(!InstanceGuard("Lunetra", live.toStdString()).isFirstInstance());
+        {
+            InstanceGuard running("Lunetra", live.toStdString());
+            QVERIFY(QDir().mkpath(live) && running.isFirstInstance());
+            QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(),
+                                       {NoDescriptorsMode, live}),
+                     0);
+            QVERIFY(!InstanceGuard("Lunetra", live.toStdString()).isFirstInstance());
+        }
+        QVERIFY(InstanceGuard("Lunetra", live.toStdString()).isFirstInstance());
         // A start clears a leftover only while it holds the folder, and waits while another does.
         const QString held = dir.filePath("held");
         QVERIFY(QDir().mkpath(held) && Make("fifo", held + "/Lunetra.lock"));
