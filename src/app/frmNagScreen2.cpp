@@ -199,8 +199,8 @@ void frmNagScreen2::createReferFrame() {
         frame, QStringLiteral("txtFriendEmail"), FromView(FriendEmailPlaceholder),
         {3600, 660, 3345, 315}, tr("Your friend's e-mail address"));
     // Every character typed into an address must reach the space check, composed ones too.
-    m_txtEmail->setAttribute(Qt::WA_InputMethodEnabled, false);
-    m_txtFriendEmail->setAttribute(Qt::WA_InputMethodEnabled, false);
+    controls::TypedKeysOnly(m_txtEmail);
+    controls::TypedKeysOnly(m_txtFriendEmail);
 
     // Lies beyond the frame's edge, out of view, yet stays in the keyboard order.
     m_txtMessage = new QPlainTextEdit(frame);

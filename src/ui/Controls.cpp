@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,6 +88,32 @@ QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text,
     box->setAccessibleName(accessibleName);
     box->setMaxLength(std::numeric_limits<int>::max()); // what is typed or pasted is kept whole
     return box;
+}
+
+namespace {
+// A line edit says it takes an input method whatever its widget attribute says; this answers
+// for it, and leaves every other question to the box.
+class NoInputMethod : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::InputMethodQuery)
+            return false;
+        auto* query = static_cast<QInputMethodQueryEvent*>(event);
+        if (!query->queries().testFlag(Qt::ImEnabled))
+            return false;
+        const auto* box = static_cast<QWidget*>(watched);
+        for (unsigned bit = 1; bit != 0; bit <<= 1)
+            if (const auto asked = Qt::InputMethodQuery(query->queries().toInt() & bit))
+                query->setValue(asked, asked == Qt::ImEnabled ? QVariant(false)
+                                                              : box->inputMethodQuery(asked));
+        return true;
+    }
+};
+} // namespace
+
+void TypedKeysOnly(QLineEdit* box) {
+    box->installEventFilter(new NoInputMethod(box));
 }
 
 QComboBox* AddList(QWidget* parent, const QString& name, const QString& accessibleName) {

@@ -44,6 +44,10 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
 QLineEdit* AddTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
                       const QString& accessibleName);
 
+// Every character typed into the box reaches its key filter: an input method, which would hand
+// composed text past it, is told the box takes none.
+void TypedKeysOnly(QLineEdit* box);
+
 // A drop-down list from which only its entries can be chosen; a screen reader says its value.
 QComboBox* AddList(QWidget* parent, const QString& name, const QString& accessibleName);
 

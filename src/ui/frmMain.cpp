@@ -107,8 +107,7 @@ void frmMain::createEntryPanel(QWidget* panel) {
     m_txtName->setFont(entryFont);
     m_txtName->resize(m_txtName->width(), m_txtName->sizeHint().height());
     look::SetColours(m_txtName, look::Background, look::Purple);
-    // Every typed character must reach the key filter, composed ones included.
-    m_txtName->setAttribute(Qt::WA_InputMethodEnabled, false);
+    controls::TypedKeysOnly(m_txtName);
     m_txtName->installEventFilter(this);
     nameLabel->setBuddy(m_txtName);
 

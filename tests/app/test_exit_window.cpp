@@ -8,6 +8,7 @@
 #include "ui/Style.h"
 
 #include <QApplication>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -104,10 +105,14 @@ private slots:
         const frmNagScreen2 unshown(services, {});
         QVERIFY(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         // The link at the foot of the column, below the invitation; every character typed into
-        // an address, a composed one too, reaches the check for spaces.
+        // an address, a composed one too, reaches the check for spaces (an input method is told
+        // an address takes none), while a name takes any.
         QVERIFY(get("lblGoToHome")->y() > get("Label3")->geometry().bottom());
-        for (const char* address : {"txtEmail", "txtFriendEmail"})
-            QVERIFY(!get(address)->testAttribute(Qt::WA_InputMethodEnabled));
+        for (const QString& field : {Fields[0], Fields[1], Fields[3]}) {
+            QInputMethodQueryEvent asked(Qt::ImEnabled);
+            QApplication::sendEvent(get(field), &asked);
+            QCOMPARE(asked.value(Qt::ImEnabled).toBool(), field == Fields[0]);
+        }
         // The picture drawn to fill its place.
         const auto* picture = static_cast<QLabel*>(get("Picture1"));
         QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());

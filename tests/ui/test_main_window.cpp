@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +186,8 @@ private slots:
                                         {"cmdNext", Button, "Find My Ixion Astrology Sign"},
                                         {"cmdExit", Button, "Exit"}});
             // clang-format on
+            // "&&" shows as one "&", the spaces after it kept.
+            QVERIFY(child<QLabel>("lblCobrand")->text().contains("your site's name &  link here"));
             enter(QStringLiteral("ANN"), "21 October 1904");
             QWidget* result = window->resultWindow();
             // Both windows in the design's font, Verdana 8.25 pt, as their menus show it.
@@ -248,6 +251,14 @@ private slots:
         name()->setSelection(1, 2);
         read->selection(0, &from, &to);
         QCOMPARE(QPoint(from, to), QPoint(1, 3));
+        // Where each character stands, and no place past the last.
+        QVERIFY(!read->characterRect(0).isEmpty() &&
+                read->characterRect(read->characterCount()).isNull());
+        // An input method is told the name takes none: composed characters meet the filter too.
+        QInputMethodQueryEvent asked(Qt::ImEnabled | Qt::ImSurroundingText);
+        QApplication::sendEvent(name(), &asked);
+        QVERIFY(!asked.value(Qt::ImEnabled).toBool() &&
+                asked.value(Qt::ImSurroundingText) == QStringLiteral("BC X"));
         // A digit, then the copy, paste and cut chords, whichever text X11 sends with them,
         // change neither the name nor the clipboard; which characters are letters is the entry
         // rules' test.
