@@ -168,16 +168,24 @@ private slots:
     }
 
     // No display, one that is named but cannot be reached, or Wayland alone: one line that
-    // says so and an ordinary failure, never Qt's abort; a platform Qt lacks is named.
+    // says so and an ordinary failure, never Qt's abort; a platform Qt lacks is named, and
+    // where it is Wayland's, the package that brings it.
     void withoutAUsableDisplayItSaysSoInOneLine() {
-        for (const auto& [variables, told] :
-             {std::pair{QStringList{"DISPLAY", "WAYLAND_DISPLAY"}, "xvfb-run"},
-              {{"DISPLAY=:4321", "WAYLAND_DISPLAY"}, "xvfb-run"},
-              {{"DISPLAY", "WAYLAND_DISPLAY=wayland-7"}, "xvfb-run"},
+        const QString bare = at("bin/bare"); // a copy that finds no plug-in at all
+        QVERIFY(QFile::copy(Lunetra, bare));
+        QVERIFY(std::ofstream(at("bin/qt.conf").toStdString()) << "[Paths]\nPlugins=/none\n");
+        for (const auto& [variables, told, program] :
+             {std::tuple{QStringList{"DISPLAY", "WAYLAND_DISPLAY"}, "xvfb-run", Lunetra},
+              {{"DISPLAY=:4321", "WAYLAND_DISPLAY"}, "xvfb-run", Lunetra},
+              {{"DISPLAY", "WAYLAND_DISPLAY=wayland-7"}, "xvfb-run", Lunetra},
               {{"QT_QPA_PLATFORM=nosuch"},
                "no \"nosuch\" platform plug-in here; set "
-               "QT_QPA_PLATFORM to one Qt has (wayland-egl, "}}) {
-            QProcess* process = launch(variables);
+               "QT_QPA_PLATFORM to one Qt has (wayland-egl, ",
+               Lunetra},
+              {{"QT_QPA_PLATFORM=wayland"},
+               "no \"wayland\" platform plug-in here; install qt6-wayland, or unset",
+               bare}}) {
+            QProcess* process = launch(variables, {}, program);
             QVERIFY(process->waitForFinished(10000));
             const QString said = QString::fromLocal8Bit(process->readAllStandardError());
             QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 1,
