@@ -4,6 +4,7 @@
 #include "support/Addresses.h"
 #include "support/Colours.h"
 #include "support/FakeServices.h"
+#include "support/Layout.h"
 #include "ui/ScreenReader.h"
 #include "ui/Style.h"
 
@@ -88,6 +89,7 @@ private slots:
             // clang-format on
         }
         QApplication::setPalette(QPalette());
+        test::CheckApart(*window);
         using enum QAccessible::Role;
         const QString visit = "Click Here To Visit " + QString::fromUtf8(sites::MakerHost) + " Now";
         // clang-format off

@@ -356,9 +356,11 @@ private slots:
                                                      lunetra::test::design::ProductDownloadPage) +
                                                      '\n');
         QVERIFY(lunetra->readAllStandardError().contains("qt.qpa.events"));
-        // A copy under another name is another program, with settings of its own.
+        // A copy under another name is another program, with settings of its own, whose windows
+        // the desktop tells apart.
         QVERIFY(QFile::copy(Lunetra, at("bin/stars")));
-        QVERIFY(!waitForWindow(launch({}, {}, at("bin/stars")), MainTitle).isEmpty());
+        const QString copy = waitForWindow(launch({}, {}, at("bin/stars")), MainTitle);
+        QVERIFY(Run("xprop", {"-id", copy, "WM_CLASS"}).endsWith("\"stars\", \"stars\""));
         QVERIFY(QFile::exists(at("config/stars.conf")));
     }
 };

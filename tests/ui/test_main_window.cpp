@@ -2,6 +2,7 @@
 #include "support/Addresses.h"
 #include "support/Colours.h"
 #include "support/FakeServices.h"
+#include "support/Layout.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Look.h"
 #include "ui/ScreenReader.h"
@@ -168,6 +169,13 @@ private slots:
                         ink += drawn.pixelColor(x, y) != Background;
                 QVERIFY2(ink > 6, qPrintable(QString::number(ink)));
             }
+            // The default button, Exit, is outlined in black, another in a darker shade of its
+            // face.
+            const auto edge = [&](const char* button) {
+                return child(button)->grab().toImage().pixelColor(0, 10);
+            };
+            QVERIFY(edge("cmdExit") == Qt::black && edge("cmdNext") != Qt::black &&
+                    edge("cmdNext").lightness() < ButtonGrey.lightness());
             // A button with the keyboard shows it by a dotted line, in its text's colour, inside.
             auto* next = child<QPushButton>("cmdNext");
             next->setFocus();
@@ -214,6 +222,9 @@ private slots:
                                       : label->sizeHint().width() <= label->width() &&
                                             label->sizeHint().height() == label->height()),
                              qPrintable(label->objectName()));
+            for (QWidget* shown : {static_cast<QWidget*>(window.get()), result})
+                test::CheckApart(*shown,
+                                 {{"lblFullBrand", "lblCobrand"}, {"Frame2", "fraPowerSign"}});
             verifyFonts(*result, {{"Label3", 8.25, true, false},
                                   {"lblIxionSign", 9, true, false},
                                   {"lblSignDesc", 8.25, true, false}});
@@ -285,6 +296,12 @@ private slots:
         QCOMPARE(services->icons, std::vector(5, MessageIcon::Information));
         name()->paste(); // what the context menu does: not filtered
         QCOMPARE(name()->text(), QStringLiteral("PASTED"));
+        // Nor is a value set by assistive software, as Windows automation sets it; a name set
+        // leaves the text alone.
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(name());
+        box->setText(QAccessible::Name, QStringLiteral("Name"));
+        box->setText(QAccessible::Value, QStringLiteral("ZOE"));
+        QCOMPARE(name()->text(), QStringLiteral("ZOE"));
     }
 
     // Escape, and Enter away from a button, mean Exit; Enter on a button presses it. The
@@ -490,6 +507,13 @@ private slots:
             for (const char* next :
                  {"Label2", "Label1", "lblHomePage", "Label6", "Label5", "cmdOK"})
                 QVERIFY2(std::exchange(above, about.findChild<QWidget*>(next)->y()) < above, next);
+            test::CheckApart(about);
+            // The icon, 32 pixels square, at the top left, level with the title beside it.
+            const QRect icon = about.findChild<QWidget*>("picIcon")->geometry(),
+                        title = about.findChild<QWidget*>("Label2")->geometry();
+            QVERIFY(icon.size() == QSize(32, 32) &&
+                    icon.x() == about.findChild<QWidget*>("Label1")->x() &&
+                    icon.right() < title.x() && qAbs(icon.center().y() - title.center().y()) <= 1);
             if (QWidget* clicked = about.findChild<QWidget*>(control)) {
                 for (int click = 0; click < 2 && about.isVisible(); ++click)
                     QTest::mouseClick(clicked, Qt::LeftButton);
