@@ -47,9 +47,12 @@ protected:
         painter.setFont(bold);
         painter.drawText(rect(), Qt::AlignCenter, window()->windowTitle());
     }
+    // A left press moves the window; any other press is the window's own.
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && window()->windowHandle())
             window()->windowHandle()->startSystemMove();
+        else
+            event->ignore();
     }
     // The bar spans the window, above everything in it.
     bool eventFilter(QObject* watched, QEvent* event) override {

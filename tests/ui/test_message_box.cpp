@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -96,6 +97,13 @@ private slots:
             QCOMPARE(boxes.size(), 1);
             QVERIFY(boxes.first()->geometry().right() >= bar->width() - 8); // at the right end
             QVERIFY(!boxes.first()->icon().isNull());
+            // A left press on the bar is the move's; any other goes on to the window.
+            for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+                QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
+                                  bar->mapToGlobal(QPointF(5, 5)), button, button, {});
+                QApplication::sendEvent(bar, &press);
+                QCOMPARE(press.isAccepted(), button == Qt::LeftButton);
+            }
             // The caption is drawn bold in the middle of the bar, in the bar's text colour, and
             // the close box flat on the bar until the pointer is over it.
             const QImage drawn = bar->grab().toImage();
