@@ -20,7 +20,7 @@ void SetUpFrame(QWidget* window, WindowKind kind, Stacking stacking) {
     UseOwnTitleBarOnWayland(window);
     if (kind == WindowKind::Window) {
         if (window->layout())
-            window->layout()->activate(); // with the room for a title bar of its own
+            window->layout()->activate(); // its final size, a title bar of its own included
         look::CentreOnScreen(window);
     }
 }

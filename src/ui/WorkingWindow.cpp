@@ -34,8 +34,6 @@ void WorkingWindow::finishLayout(QPushButton* exitButton) {
     m_exitButton = exitButton;
     exitButton->setDefault(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The final size now, not at the first show, so that the real window is centred.
-    layout()->activate();
     SetUpFrame(this, WindowKind::Window);
 }
 
