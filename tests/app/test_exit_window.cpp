@@ -106,10 +106,12 @@ private slots:
         // On top from the start: setting it later would hide and re-show the window.
         const frmNagScreen2 unshown(services, {});
         QVERIFY(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        // The link at the foot of the column, below the invitation; every character typed into
-        // an address, a composed one too, reaches the check for spaces (an input method is told
-        // an address takes none), while a name takes any.
-        QVERIFY(get("lblGoToHome")->y() > get("Label3")->geometry().bottom());
+        // The link centred at the foot of the column, below the invitation; every character typed
+        // into an address, a composed one too, reaches the check for spaces (an input method is
+        // told an address takes none), while a name takes any.
+        const auto* link = static_cast<QLabel*>(get("lblGoToHome"));
+        QVERIFY(link->y() > get("Label3")->geometry().bottom() &&
+                link->alignment() & Qt::AlignHCenter);
         for (const QString& field : {Fields[0], Fields[1], Fields[3]}) {
             QInputMethodQueryEvent asked(Qt::ImEnabled);
             QApplication::sendEvent(get(field), &asked);

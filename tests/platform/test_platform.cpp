@@ -239,12 +239,12 @@ private slots:
         QVERIFY(Make("folder", stuck) &&
                 Make("folder", stuck + ".left-" + QString::number(::getpid())));
         QVERIFY(InstanceGuard("Lunetra", dir.filePath("stuck").toStdString()).isFirstInstance());
-        // A start that can open nothing lets the user in and leaves a live lock alone, which
-        // goes with its guard.
+        // A guard asked again keeps its answer. A start that can open nothing lets the user in
+        // and leaves a live lock alone, which goes with its guard.
         const QString live = dir.filePath("live");
         {
             InstanceGuard running("Lunetra", live.toStdString());
-            QVERIFY(QDir().mkpath(live) && running.isFirstInstance());
+            QVERIFY(QDir().mkpath(live) && running.isFirstInstance() && running.isFirstInstance());
             QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(),
                                        {NoDescriptorsMode, live}),
                      0);

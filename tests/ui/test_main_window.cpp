@@ -228,8 +228,9 @@ private slots:
             verifyFonts(*result, {{"Label3", 8.25, true, false},
                                   {"lblIxionSign", 9, true, false},
                                   {"lblSignDesc", 8.25, true, false}});
-            for (QLabel* centred : {child<QLabel>("Label3"), child<QLabel>("Label3", result),
-                                    child<QLabel>("lblSignDesc", result)})
+            for (QLabel* centred :
+                 {child<QLabel>("Label61"), child<QLabel>("Label3"),
+                  child<QLabel>("Label3", result), child<QLabel>("lblSignDesc", result)})
                 QVERIFY(centred->alignment() & Qt::AlignHCenter);
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
