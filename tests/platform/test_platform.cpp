@@ -31,7 +31,7 @@
 using namespace lunetra::platform;
 
 static const QString HoldLockMode = "--hold-lock", StorePathMode = "--store-path",
-                     ReadStoreMode = "--read-store", WriteLimitedMode = "--write-limited",
+                     StoreDayMode = "--store-day", WriteLimitedMode = "--write-limited",
                      NoDescriptorsMode = "--no-descriptors";
 
 // Sets, or for a null value removes, an environment variable until the guard ends.
@@ -96,12 +96,13 @@ private slots:
             store.write(section, key, value);
         QCOMPARE(Contents(path), "[Settings]\nDay=2026-12-06\nNew=2\n[Other]\nK=3\n");
         QCOMPARE(store.read("Settings", "Day"), "2026-12-06");
-        // Also by a program started with its input closed, where the file gets descriptor 0.
+        // Also by a program started with its input closed, where the file, and the copy that
+        // replaces it, get descriptor 0.
         QProcess child;
-        child.start("sh", {"-c", "exec \"$0\" --read-store \"$1\" <&-",
+        child.start("sh", {"-c", "exec \"$0\" --store-day \"$1\" <&-",
                            QCoreApplication::applicationFilePath(), path});
         QVERIFY(child.waitForFinished(10000));
-        QCOMPARE(child.readAllStandardOutput(), "2026-12-06\n");
+        QCOMPARE(child.readAllStandardOutput(), "2026-12-07\n");
         // Nor by one whose write cannot be finished, here for a limit on the size of files.
         const QByteArray kept = Contents(path);
         child.start(QCoreApplication::applicationFilePath(), {WriteLimitedMode, path});
@@ -282,8 +283,11 @@ int main(int argc, char** argv) {
     }
     if (argc == 2 && argv[1] == StorePathMode) // a child run: where the user's store is
         return std::puts(SettingsStore("lunetra").path().c_str()) < 0;
-    if (argc == 3 && argv[1] == ReadStoreMode) // a child run: the day in the store given
-        return std::puts(SettingsStore::atFile(argv[2]).read("Settings", "Day").c_str()) < 0;
+    if (argc == 3 && argv[1] == StoreDayMode) { // a child run: a day stored and read back
+        SettingsStore store = SettingsStore::atFile(argv[2]);
+        store.write("Settings", "Day", "2026-12-07");
+        return std::puts(store.read("Settings", "Day").c_str()) < 0;
+    }
     if (argc == 3 && argv[1] == WriteLimitedMode) { // a child run: no file over 16 bytes
         const rlimit limit{16, 16};
         std::signal(SIGXFSZ, SIG_IGN);
