@@ -190,9 +190,7 @@ void frmMain::cmdNext_Click() {
 
 void frmMain::frmDisplay_Unload() {
     // The result window is closing from inside its own handler: it goes once that is done,
-    // and a lookup made before then gets a window of its own. Once let go, its closing is no
-    // unload of ours.
-    disconnect(m_display.get(), &WorkingWindow::leaving, this, &frmMain::frmDisplay_Unload);
+    // and a lookup made before then gets a window of its own. Hidden, it is sent no close again.
     m_display.release()->deleteLater();
     emit leaving();
 }
