@@ -91,7 +91,6 @@ void frmDisplay::setSign(const QString& sign) {
 
 void frmDisplay::setReading(const QString& reading) {
     m_lblSignDesc->setText(reading);
-    Describe(*this, *m_lblIxionSign, *m_lblSignDesc);
 }
 
 void frmDisplay::cmdBack_Click() {

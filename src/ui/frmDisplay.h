@@ -18,8 +18,9 @@ class frmDisplay : public WorkingWindow {
 public:
     frmDisplay(Services& services, QWidget& mainWindow, AboutWindow& about);
 
-    void setSign(const QString& sign);
+    // The reading goes first: the sign then tells a screen reader both.
     void setReading(const QString& reading);
+    void setSign(const QString& sign);
 
 public slots:
     void cmdBack_Click();
