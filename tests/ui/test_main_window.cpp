@@ -232,6 +232,9 @@ private slots:
                  {child<QLabel>("Label61"), child<QLabel>("Label3"),
                   child<QLabel>("Label3", result), child<QLabel>("lblSignDesc", result)})
                 QVERIFY(centred->alignment() & Qt::AlignHCenter);
+            for (QWidget* shown : {static_cast<QWidget*>(window.get()), result}) // in its band
+                QCOMPARE(child("Label61", shown)->geometry().center(),
+                         child("Frame2", shown)->rect().center());
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
             // clang-format off
@@ -269,8 +272,11 @@ private slots:
         // An input method is told the name takes none: composed characters meet the filter too.
         QInputMethodQueryEvent asked(Qt::ImEnabled | Qt::ImSurroundingText);
         QApplication::sendEvent(name(), &asked);
+        QInputMethodQueryEvent other(Qt::ImSurroundingText); // any other question is the box's
+        QApplication::sendEvent(name(), &other);
         QVERIFY(!asked.value(Qt::ImEnabled).toBool() &&
-                asked.value(Qt::ImSurroundingText) == QStringLiteral("BC X"));
+                asked.value(Qt::ImSurroundingText) == QStringLiteral("BC X") &&
+                other.value(Qt::ImSurroundingText) == asked.value(Qt::ImSurroundingText));
         // A digit, then the copy, paste, cut, select-all and undo chords, whichever text X11 sends
         // with them, change neither the name nor the clipboard; which characters are letters is
         // the entry rules' test.
@@ -298,12 +304,16 @@ private slots:
         QCOMPARE(services->icons, std::vector(6, MessageIcon::Information));
         name()->paste(); // what the context menu does: not filtered
         QCOMPARE(name()->text(), QStringLiteral("PASTED"));
-        // Nor is a value set by assistive software, as Windows automation sets it; a name set
-        // leaves the text alone.
+        // Nor is a value set, or an edit made, by assistive software, as Windows automation sets
+        // it; a name set leaves the text alone.
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(name());
         box->setText(QAccessible::Name, QStringLiteral("Name"));
         box->setText(QAccessible::Value, QStringLiteral("ZOE"));
-        QCOMPARE(name()->text(), QStringLiteral("ZOE"));
+        QAccessibleEditableTextInterface* edit = box->editableTextInterface();
+        edit->insertText(3, QStringLiteral("Y"));
+        edit->deleteText(0, 1);
+        edit->replaceText(0, 1, QStringLiteral("J"));
+        QCOMPARE(name()->text(), QStringLiteral("JEY"));
     }
 
     // Escape, and Enter away from a button, mean Exit; Enter on a button presses it. The
