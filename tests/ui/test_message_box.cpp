@@ -122,11 +122,15 @@ private slots:
             painter.end();
             const QRect caption(0, 0, boxes.first()->x(), drawn.height());
             QCOMPARE(drawn.copy(caption), expected.copy(caption));
-            // The close box closes the window, which still takes its own keys too.
-            if (window == &placed)
+            // The bar follows the window's width; the close box closes the window, which still
+            // takes its own keys too.
+            if (window == &placed) {
+                placed.setFixedWidth(240);
+                QCOMPARE(bar->width(), 240);
                 boxes.first()->click();
-            else
+            } else {
                 QTest::keyClick(window, Qt::Key_Escape);
+            }
             QVERIFY(!window->isVisible());
         }
     }
