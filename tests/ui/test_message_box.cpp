@@ -106,7 +106,7 @@ private slots:
             }
             // The caption is drawn bold in the middle of the bar, in the bar's text colour, and
             // the close box flat on the bar until the pointer is over it.
-            const QImage drawn = bar->grab().toImage();
+            const QImage drawn = window->grab(bar->geometry()).toImage(); // as the window shows it
             const QColor ink = bar->palette().color(QPalette::WindowText),
                          ground = drawn.pixelColor(0, 0);
             QVERIFY(ground.lightness() < window->palette().color(QPalette::Window).lightness());
