@@ -106,12 +106,14 @@ private slots:
         // On top from the start: setting it later would hide and re-show the window.
         const frmNagScreen2 unshown(services, {});
         QVERIFY(unshown.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        // The link centred at the foot of the column, below the invitation; every character typed
-        // into an address, a composed one too, reaches the check for spaces (an input method is
-        // told an address takes none), while a name takes any.
+        // The link centred at the foot of the column, below the invitation, which reads from the
+        // top of its place; every character typed into an address, a composed one too, reaches
+        // the check for spaces (an input method is told an address takes none), while a name
+        // takes any.
         const auto* link = static_cast<QLabel*>(get("lblGoToHome"));
         QVERIFY(link->y() > get("Label3")->geometry().bottom() &&
-                link->alignment() & Qt::AlignHCenter);
+                link->alignment() & Qt::AlignHCenter &&
+                static_cast<QLabel*>(get("Label3"))->alignment() & Qt::AlignTop);
         for (const QString& field : {Fields[0], Fields[1], Fields[3]}) {
             QInputMethodQueryEvent asked(Qt::ImEnabled);
             QApplication::sendEvent(get(field), &asked);

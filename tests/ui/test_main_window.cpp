@@ -240,6 +240,7 @@ private slots:
             // clang-format off
             test::CheckColours(*result, {{"Frame2", Band}, {"fraPowerSign", Background},
                 {"Frame5", Band}, {"cmdExit", ButtonGrey}, {"cmdBack", ButtonGrey},
+                {"client", Background, {250, 275}}, // between the panel and the buttons
                 {"lblFullBrand", Orange, {}, true}});
             test::CheckSpoken(*result, {{"Label61", Link}, {"lblFullBrand", Link},
                                         {"lblCobrand", Link}, {"lblSignDesc", StaticText},
