@@ -7,8 +7,6 @@ packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           libbenchmark-dev xvfb xauth xdotool xdg-utils fonts-dejavu-core dbus
           pkg-config libxcb1-dev libxcb-damage0-dev libwayland-dev g++-mingw-w64-x86-64-posix wine64
           clang libclang-rt-dev)
-# Accounts of a test's own, for the settings folder of a user without HOME.
-packages+=(libnss-wrapper)
 # The icons, the Debian package, its checks, and the pictures of the windows.
 packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream lintian imagemagick)
 # The window managers of real desktops and the Wayland compositors of KDE and GNOME sessions

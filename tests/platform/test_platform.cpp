@@ -32,9 +32,8 @@
 
 using namespace lunetra::platform;
 
-static const QString HoldLockMode = "--hold-lock", StorePathMode = "--store-path",
-                     StoreDayMode = "--store-day", WriteLimitedMode = "--write-limited",
-                     NoDescriptorsMode = "--no-descriptors";
+static const QString HoldLockMode = "--hold-lock", StoreDayMode = "--store-day",
+                     WriteLimitedMode = "--write-limited", NoDescriptorsMode = "--no-descriptors";
 
 // Sets, or for a null value removes, an environment variable until the guard ends.
 [[nodiscard]] static auto Override(const char* name, const QByteArray& value) {
@@ -176,27 +175,6 @@ private slots:
         InstanceGuard guard("lunetra");
         QCOMPARE(guard.lockName(), std::string());
         QVERIFY(guard.isFirstInstance());
-        // With no HOME either, the account's home, where it is absolute, as a child run sees
-        // it through a passwd file of the test's.
-        if (QByteArray(LUNETRA_NSS_WRAPPER).isEmpty())
-            QSKIP("libnss-wrapper is not installed");
-        for (const auto& [home, store] :
-             {std::pair{"/srv/ann", "/srv/ann/.config/lunetra.conf"}, {"ann", ""}, {"", ""}}) {
-            std::ofstream(dir.filePath("passwd").toStdString())
-                << "ann:x:" << ::getuid() << ':' << ::getgid() << ":Ann:" << home << ":/bin/sh\n";
-            QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
-                env.remove(name);
-            env.insert("LD_PRELOAD", LUNETRA_NSS_WRAPPER);
-            env.insert("NSS_WRAPPER_PASSWD", dir.filePath("passwd"));
-            env.insert("NSS_WRAPPER_GROUP", "/etc/group");
-            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-            child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {StorePathMode});
-            QVERIFY(child.waitForFinished(10000));
-            QCOMPARE(child.readAllStandardOutput(), QByteArray(store) + '\n');
-        }
     }
 
     // Only a live instance blocks a start: whatever else lies in the lock's place (left by a
@@ -295,8 +273,6 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         return started == 0 ? std::getchar() : 1;
     }
-    if (argc == 2 && argv[1] == StorePathMode) // a child run: where the user's store is
-        return std::puts(SettingsStore("lunetra").path().c_str()) < 0;
     if (argc == 3 && argv[1] == StoreDayMode) { // a child run: a day stored and read back
         SettingsStore store = SettingsStore::atFile(argv[2]);
         store.write("Settings", "Day", "2026-12-07");
