@@ -198,23 +198,27 @@ private slots:
             QVERIFY(child<QLabel>("lblCobrand")->text().contains("your site's name &  link here"));
             enter(QStringLiteral("ANN"), "21 October 1904");
             QWidget* result = window->resultWindow();
-            // Both windows in the design's font, Verdana 8.25 pt, as their menus show it.
-            for (QWidget* shown : {static_cast<QWidget*>(window.get()), result}) {
-                const QFont font = shown->findChild<QMenuBar*>()->font();
-                QCOMPARE(font.families().value(0), QStringLiteral("Verdana"));
-                QCOMPARE(font.pointSizeF(), 8.25);
-            }
             verifyFonts(*window, {{"Label61", 9, true, true},
                                   {"cmdNext", 9, true, false},
                                   {"Label1", 8.25, true, true},
                                   {"Label5", 8.25, false, true},
                                   {"txtName", 8.25, true, false},
                                   {"cboMonth", 8.25, true, false}});
+            verifyFonts(*result, {{"Label3", 8.25, true, false},
+                                  {"lblIxionSign", 9, true, false},
+                                  {"lblSignDesc", 8.25, true, false}});
             // Light menus whatever the desktop's theme.
             QVERIFY(window->menuBar()->grab().toImage().pixelColor(2, 2).lightness() > 200);
-            // Every label shows its whole text within what holds it: a paragraph wrapped in its
-            // place, a caption from the top of its place, where the design puts it.
-            for (QWidget* shown : {static_cast<QWidget*>(window.get()), result})
+            for (QLabel* centred :
+                 {child<QLabel>("Label61"), child<QLabel>("Label3"),
+                  child<QLabel>("Label3", result), child<QLabel>("lblSignDesc", result)})
+                QVERIFY(centred->alignment() & Qt::AlignHCenter);
+            for (QWidget* shown : {static_cast<QWidget*>(window.get()), result}) {
+                // In the design's font, Verdana 8.25 pt, as the menus show it.
+                const QFont font = shown->findChild<QMenuBar*>()->font();
+                QVERIFY(font.families().value(0) == "Verdana" && font.pointSizeF() == 8.25);
+                // Every label shows its whole text within what holds it: a paragraph wrapped in
+                // its place, a caption from the top of its place, where the design puts it.
                 for (const QLabel* label : shown->findChildren<QLabel*>())
                     QVERIFY2(label->parentWidget()->rect().contains(label->geometry()) &&
                                  (label->wordWrap()
@@ -222,19 +226,11 @@ private slots:
                                       : label->sizeHint().width() <= label->width() &&
                                             label->sizeHint().height() == label->height()),
                              qPrintable(label->objectName()));
-            for (QWidget* shown : {static_cast<QWidget*>(window.get()), result})
                 test::CheckApart(*shown,
                                  {{"lblFullBrand", "lblCobrand"}, {"Frame2", "fraPowerSign"}});
-            verifyFonts(*result, {{"Label3", 8.25, true, false},
-                                  {"lblIxionSign", 9, true, false},
-                                  {"lblSignDesc", 8.25, true, false}});
-            for (QLabel* centred :
-                 {child<QLabel>("Label61"), child<QLabel>("Label3"),
-                  child<QLabel>("Label3", result), child<QLabel>("lblSignDesc", result)})
-                QVERIFY(centred->alignment() & Qt::AlignHCenter);
-            for (QWidget* shown : {static_cast<QWidget*>(window.get()), result}) // in its band
-                QCOMPARE(child("Label61", shown)->geometry().center(),
+                QCOMPARE(child("Label61", shown)->geometry().center(), // in its band
                          child("Frame2", shown)->rect().center());
+            }
             // The reading of Virgo, not the design's placeholder.
             QVERIFY(child<QLabel>("lblSignDesc", result)->text().startsWith("This will be"));
             // clang-format off
