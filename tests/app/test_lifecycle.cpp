@@ -70,18 +70,16 @@ private slots:
         services->answers = {MessageAnswer::Yes};
         start();
         QCOMPARE(services->messages.size(), 1);
-        QVERIFY(mainWindow->isVisible() && !exitWindow());
-        QVERIFY(services->openedPages.empty());
-        QCOMPARE(services->processEnds, 0);
+        QVERIFY(mainWindow->isVisible() && !exitWindow() && services->openedPages.empty() &&
+                services->processEnds == 0);
         mainWindow->close();
         QTRY_VERIFY(exitWindowShown());
     }
     void aSecondInstanceSaysSoAndEndsWithoutWritingAnything() {
         QVERIFY(!StartUp(*services, *exitHost, false));
         QCOMPARE(services->messages, QStringList{"Application is already running"});
-        QCOMPARE(services->icons.front(), MessageIcon::Information);
-        QCOMPARE(services->processEnds, 1);
-        QCOMPARE(services->settingWrites + services->seeds, 0);
+        QVERIFY(services->icons.front() == MessageIcon::Information && services->processEnds == 1 &&
+                services->settingWrites + services->seeds == 0);
     }
 
     // A draw for each of the offer numbers 1 to 7: the even ones put the full-branding offer in
@@ -106,12 +104,10 @@ private slots:
             created->installEventFilter(&counter);
             mainWindow->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
             QCoreApplication::processEvents();
-            QVERIFY(mainWindow->isVisible() && !exitWindowShown());
-            QCOMPARE(counter.shows, 0);
+            QVERIFY(mainWindow->isVisible() && !exitWindowShown() && counter.shows == 0);
             QCOMPARE(frontOffer(mainWindow.get()), QLatin1String(front));
             find()->cmdExit_Click();
-            QCOMPARE(exitWindow(), created);
-            QCOMPARE(services->seeds, seedsAfterCreation);
+            QVERIFY(exitWindow() == created && services->seeds == seedsAfterCreation);
             const QString appeal =
                 exitWindow()->findChild<QLabel*>(QStringLiteral("Label2"))->text();
             QVERIFY(appeal.startsWith(QStringLiteral("Qorvane needs your help.")));

@@ -70,9 +70,7 @@ private slots:
         });
         const auto given = ShowMessageBox(QStringLiteral("Going"), MessageIcon::Information,
                                           MessageButtons::YesNo);
-        QVERIFY(shown);
-        QCOMPARE(given, MessageAnswer::No);
-        QVERIFY(!seen);
+        QVERIFY(shown && given == MessageAnswer::No && !seen);
     }
 
     // Where no window manager draws the frame: a bar with the caption and a close box alone,
@@ -88,8 +86,8 @@ private slots:
                                    Qt::WindowCloseButtonHint);
             UseOwnTitleBar(window);
             window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-            QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+            QVERIFY(QTest::qWaitForWindowExposed(window) &&
+                    window->windowFlags().testFlag(Qt::FramelessWindowHint));
             auto* bar = window->findChild<QWidget*>(QStringLiteral("titleBar"));
             for (QWidget* shown : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY(shown == bar || !shown->isVisible() || shown->y() >= bar->height());
