@@ -23,6 +23,7 @@
 
 #include <fcntl.h>
 #include <linux/capability.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -164,6 +165,12 @@ private slots:
             store.write("Settings", "K", "v"); // the folder is made as needed
             QVERIFY(QFile::exists(folder + "/lunetra.conf"));
             QCOMPARE(InstanceGuard("lunetra").lockName(), (folder + "/lunetra.lock").toStdString());
+        }
+        // With no HOME either, the account's home from the system's accounts.
+        if (const passwd* user = ::getpwuid(::getuid())) {
+            const auto noHome = Override("HOME", {}), noConfig = Override("XDG_CONFIG_HOME", {});
+            QCOMPARE(SettingsStore("lunetra").path(),
+                     std::string(user->pw_dir) + "/.config/lunetra.conf");
         }
         // Separators in the program's name would name a file elsewhere.
         QCOMPARE(InstanceGuard("a/b\\c", "/f").lockName(), std::string("/f/a_b_c.lock"));

@@ -155,7 +155,7 @@ private slots:
             test::CheckColours(*window, {{"Frame2", Band}, {"Frame1", Background},
                 {"cboDate", Background, {-30, 3}}, {"cboDate", Background, {3, -4}},
                 {"cboYear", Purple, {}, true},
-                {"txtName", Background, {3, 3}},
+                {"txtName", Background, {3, 3}}, {"Label61", Orange, {}, true},
                 {"cmdNext", ButtonGrey}, {"cmdExit", ButtonGrey}, {"Label3", Purple, {}, true}});
             // clang-format on
             for (int i = 0; i < 3; ++i) { // each list with its arrow at the right
