@@ -66,6 +66,17 @@ static bool Make(const QString& kind, const QString& path) {
            (kind == "file" || (file.write("\0\xff 99999\nx", 10) == 10 && file.setPermissions({})));
 }
 
+// Run as root, the test would open files no user may; it gives up passing over permissions, as
+// a user's run never has it, child runs included.
+static void ActAsAUser() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2] = {};
+    if (::syscall(SYS_capget, &header, caps) == 0) {
+        caps[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        ::syscall(SYS_capset, &header, caps);
+    }
+}
+
 class TestPlatform : public QObject {
     Q_OBJECT
     const QTemporaryDir dir; // each test uses file names of its own in it
@@ -171,6 +182,12 @@ private slots:
             const auto noHome = Override("HOME", {}), noConfig = Override("XDG_CONFIG_HOME", {});
             QCOMPARE(SettingsStore("lunetra").path(),
                      std::string(user->pw_dir) + "/.config/lunetra.conf");
+            // An account the system does not know has none (only root may be one for a while).
+            if (::getuid() == 0 && ::setresuid(54321, 54321, 0) == 0) {
+                const std::string unknown = SettingsStore("lunetra").path();
+                QVERIFY(::setresuid(0, 0, 0) == 0 && unknown.empty());
+                ActAsAUser(); // root again, without passing over permissions
+            }
         }
         // Separators in the program's name would name a file elsewhere.
         QCOMPARE(InstanceGuard("a/b\\c", "/f").lockName(), std::string("/f/a_b_c.lock"));
@@ -244,17 +261,6 @@ private slots:
         QVERIFY(InstanceGuard("Lunetra", held.toStdString()).isFirstInstance());
     }
 };
-
-// Run as root, the test would open files no user may; it gives up passing over permissions, as
-// a user's run never has it, child runs included.
-static void ActAsAUser() {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct caps[2] = {};
-    if (::syscall(SYS_capget, &header, caps) == 0) {
-        caps[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        ::syscall(SYS_capset, &header, caps);
-    }
-}
 
 int main(int argc, char** argv) {
     ActAsAUser();

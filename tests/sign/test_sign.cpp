@@ -91,7 +91,7 @@ TEST(ToNumber, AcceptsPlainDecimalsOnly) {
     const std::string huge(400, '9'); // too large without an exponent
     for (const std::string_view text :
          {"", " ", "abc", "21st", "20,5", "1904\n", "19 04", "+-1", ".", "1e", "0x10", "inf", "nan",
-          "1e309", "1e+309", huge.c_str()})
+          "1e309", "1e+309", ".5e400", huge.c_str()})
         EXPECT_THROW(lunetra::ToNumber(text), ConversionError) << '"' << text << '"';
 }
 
