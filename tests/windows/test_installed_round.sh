@@ -68,9 +68,7 @@ keys() { xdotool windowfocus --sync "$1" && sleep 0.3 && xdotool key --clearmodi
 # What a person reads in a window, as one line of words.
 reads() { import -window "$1" -resize 300% png:- | tesseract - - 2>/dev/null | tr -s '\n ' ' '; }
 
-"$wine" "$programs/lunetra.exe" &
-pids+=($!)
-lunetra=$!
+"$wine" "$programs/lunetra.exe" & lunetra=$! && pids+=($!)
 eventually count_is "Lunetra v1.0" 1 || fail "the main window did not appear"
 keys "$(window_id "Lunetra v1.0")" Escape
 eventually eval '[ "$(shown "Lunetra v1.0" | grep -c topmost)" = 1 ] && count_is "Lunetra v1.0" 1' ||
@@ -81,9 +79,7 @@ xdotool mousemove --window "$exit_x" 612 298 click 1
 eventually grep -q -F '"http://www.qorvane.example/qorvanesoftwares"' "$work/opened" 2>/dev/null ||
     fail "the browser got: $(cat "$work/opened" 2>/dev/null)"
 
-"$wine" "$programs/lunetra.exe" &
-second=$!
-pids+=($second)
+"$wine" "$programs/lunetra.exe" & second=$! && pids+=($!)
 eventually count_is "Lunetra" 1 || fail "a second start showed no notice"
 [[ $(reads "$(window_id Lunetra)") == *"already running"* ]] || fail "the notice: $(reads "$(window_id Lunetra)")"
 keys "$(window_id Lunetra)" Return
